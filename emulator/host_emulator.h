@@ -71,6 +71,7 @@ struct ServiceCall {
 
 class Host;
 class Gauge;
+struct HostServices;  // the service table's implementation (emulator/host_services.h)
 
 // A loaded module. Created by Host::load; unloaded by Host::unload or when
 // the host goes.
@@ -94,6 +95,7 @@ public:
 
 private:
     friend class Host;
+    friend struct HostServices;
     Module() = default;
     std::string path_;
     MODULE_HANDLE handle_ = nullptr;
@@ -138,6 +140,7 @@ public:
 
 private:
     friend class Host;
+    friend struct HostServices;
     GaugeInfo info_;
     Module* module_ = nullptr;
     bool alive_ = true;
@@ -225,15 +228,12 @@ public:
     void set_radio_selection(SINT32 selection) { radio_selection_ = selection; }
     SINT32 radio_selection() const { return radio_selection_; }
     void set_key_effect(ID32 event_id, KeyEffect effect);
-
-    // Used by the service table; not for callers.
-    struct Services;
+    // The service-call log grows with every frame; long runs (benchmarks,
+    // fuzzing) turn it off.
+    void set_record_service_calls(bool on) { record_calls_ = on; }
 
 private:
-    friend struct Services;
-    struct Variable {
-        VAR_VALUE value{};
-    };
+    friend struct HostServices;
     std::vector<std::unique_ptr<Module>> modules_;
     std::vector<std::unique_ptr<Gauge>> gauges_;
     std::map<ID32, VAR_VALUE> variables_;
@@ -246,6 +246,7 @@ private:
     SINT32 radio_selection_ = 0;
     Gauge* driving_ = nullptr;  // the gauge whose routine or callback runs
     HostEvent::Origin origin_ = HostEvent::Origin::module;
+    bool record_calls_ = true;
 };
 
 }  // namespace emu
