@@ -35,8 +35,16 @@ function(gauge_compile_resources name rc_file out_var)
   set(${out_var} ${out} PARENT_SCOPE)
 endfunction()
 
+#
+# TEST_ONLY builds a module for the tests alone: into test_modules/, and
+# left out of the list of modules we ship (the GAUGE_MODULES property).
 function(add_gauge_module name)
-  cmake_parse_arguments(ARG "" "RESOURCES" "SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "TEST_ONLY" "RESOURCES" "SOURCES" ${ARGN})
+  if(ARG_TEST_ONLY)
+    set(out_dir ${CMAKE_BINARY_DIR}/test_modules)
+  else()
+    set(out_dir ${CMAKE_BINARY_DIR}/modules)
+  endif()
   add_library(${name} SHARED ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/host/module_frame.cpp)
   target_link_libraries(${name} PRIVATE gauge_host_contract gauge_platform gauge_warnings)
   set_target_properties(${name} PROPERTIES
@@ -46,12 +54,12 @@ function(add_gauge_module name)
   gauge_compile_resources(${name} ${ARG_RESOURCES} resources)
 
   if(WIN32)
-    set_target_properties(${name} PROPERTIES SUFFIX ".gau" RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/modules)
+    set_target_properties(${name} PROPERTIES SUFFIX ".gau" RUNTIME_OUTPUT_DIRECTORY ${out_dir})
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/module_exports.def)
     target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++)
     target_link_libraries(${name} PRIVATE ${resources})
   else()
-    set_target_properties(${name} PROPERTIES SUFFIX ".so" LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/modules)
+    set_target_properties(${name} PROPERTIES SUFFIX ".so" LIBRARY_OUTPUT_DIRECTORY ${out_dir})
     set(embed ${CMAKE_CURRENT_BINARY_DIR}/${name}_resources.S)
     file(WRITE ${embed}
       "/* The module's compiled resources, where the host emulator looks for them. */\n"
@@ -64,5 +72,7 @@ function(add_gauge_module name)
     target_sources(${name} PRIVATE ${embed})
     target_link_options(${name} PRIVATE -Wl,--version-script=${PROJECT_SOURCE_DIR}/cmake/module_exports.map -Wl,--no-undefined)
   endif()
-  set_property(GLOBAL APPEND PROPERTY GAUGE_MODULES ${name})
+  if(NOT ARG_TEST_ONLY)
+    set_property(GLOBAL APPEND PROPERTY GAUGE_MODULES ${name})
+  endif()
 endfunction()

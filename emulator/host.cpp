@@ -137,6 +137,12 @@ std::vector<HostEvent> Host::take_events() {
     return out;
 }
 
+std::vector<std::string> Host::take_faults() {
+    std::vector<std::string> out;
+    out.swap(faults_);
+    return out;
+}
+
 bool Host::panel_window_open(ID32 window_id) const {
     const auto it = windows_.find(window_id);
     return it != windows_.end() && it->second;

@@ -219,6 +219,7 @@ public:
     // called with a record the host does not know, and the like. Empty in
     // a healthy run.
     const std::vector<std::string>& faults() const { return faults_; }
+    std::vector<std::string> take_faults();
 
     // ---- settings
     // Which language copy of a bitmap to load when a module has several.

@@ -9,6 +9,9 @@
 // service table into the first entry before calling the module.
 extern "C" GAUGE_EXPORT IMPORT_TABLE ImportTable;
 
+// Defined by each module: its linkage record, which lists its gauges.
+extern "C" GAUGE_EXPORT GAUGESLINKAGE Linkage;
+
 // The module init and deinit routines of every module: they do nothing.
 void HOSTAPI module_init(void);
 void HOSTAPI module_deinit(void);

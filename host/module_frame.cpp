@@ -3,7 +3,7 @@
 #include "host/gauge.h"
 #include "platform/win32.h"
 
-extern "C" GAUGE_EXPORT IMPORT_TABLE ImportTable = {
+IMPORT_TABLE ImportTable = {
     .panels = {.id = IMPORT_ID_PANELS, .services = nullptr},
     .end = {.id = 0, .services = nullptr},
 };
