@@ -1,0 +1,61 @@
+#include "tools/bench/rgb_image.h"
+
+namespace bench {
+
+Rgb from_colorref(COLOR32 c) {
+    return Rgb{static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8 & 0xFF),
+               static_cast<std::uint8_t>(c >> 16 & 0xFF)};
+}
+
+Rgb from_palette(std::uint32_t c) {
+    return Rgb{static_cast<std::uint8_t>(c >> 16 & 0xFF), static_cast<std::uint8_t>(c >> 8 & 0xFF),
+               static_cast<std::uint8_t>(c & 0xFF)};
+}
+
+RgbImage::RgbImage(int width, int height)
+    : width_(width < 0 ? 0 : width),
+      height_(height < 0 ? 0 : height),
+      bytes_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 3, 0) {}
+
+Rgb RgbImage::at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return {};
+    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3;
+    return Rgb{bytes_[i], bytes_[i + 1], bytes_[i + 2]};
+}
+
+void RgbImage::set(int x, int y, Rgb c) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)) * 3;
+    bytes_[i] = c.r;
+    bytes_[i + 1] = c.g;
+    bytes_[i + 2] = c.b;
+}
+
+void RgbImage::blend(int x, int y, Rgb c, int coverage) {
+    if (coverage <= 0) return;
+    if (coverage >= 255) return set(x, y, c);
+    const Rgb under = at(x, y);
+    auto mix = [coverage](std::uint8_t over, std::uint8_t below) {
+        return static_cast<std::uint8_t>((over * coverage + below * (255 - coverage) + 127) / 255);
+    };
+    set(x, y, Rgb{mix(c.r, under.r), mix(c.g, under.g), mix(c.b, under.b)});
+}
+
+void RgbImage::fill(int x, int y, int w, int h, Rgb c) {
+    for (int row = y; row < y + h; ++row)
+        for (int col = x; col < x + w; ++col) set(col, row, c);
+}
+
+void RgbImage::draw(const emu::Bitmap& bitmap, int x, int y, int scale, bool transparent_black) {
+    for (int row = 0; row < bitmap.height; ++row) {
+        for (int col = 0; col < bitmap.width; ++col) {
+            const std::uint8_t index =
+                bitmap.pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(bitmap.width) + static_cast<std::size_t>(col)];
+            const std::uint32_t colour = index < bitmap.palette.size() ? bitmap.palette[index] & 0xFFFFFF : 0;
+            if (transparent_black && colour == 0) continue;
+            fill(x + col * scale, y + row * scale, scale, scale, from_palette(colour));
+        }
+    }
+}
+
+}  // namespace bench
