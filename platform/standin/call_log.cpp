@@ -8,9 +8,15 @@ namespace standin {
 namespace {
 std::vector<std::string> calls;
 std::vector<std::string> misuses;
+std::function<void(const std::string&)> call_listener;
 }  // namespace
 
-void log_call(const std::string& entry) { calls.push_back(entry); }
+void log_call(const std::string& entry) {
+    calls.push_back(entry);
+    if (call_listener) call_listener(entry);
+}
+
+void set_call_listener(std::function<void(const std::string&)> listener) { call_listener = std::move(listener); }
 
 void record_fault(const std::string& what) { misuses.push_back(what); }
 

@@ -15,9 +15,6 @@ void reset_global_memory();
 void reset_sound();
 void reset_libraries();
 
-// Whether a window handle names a window that still exists.
-bool window_exists(HWND window);
-
 // Records one call for call_log(), and a misuse for faults().
 void log_call(const std::string& entry);
 void record_fault(const std::string& what);

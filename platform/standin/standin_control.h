@@ -4,6 +4,7 @@
 // and counts of everything handed out and not yet given back.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ void reset();
 // both matched without regard to case as Windows does.
 HWND create_window(const std::string& class_name, const std::string& title = "");
 void destroy_window(HWND window);
+bool window_exists(HWND window);
 int live_windows();
 
 // Registry: values under a key path of a root, key paths and value names
@@ -76,6 +78,9 @@ bool library_loaded(const std::string& name);
 // Roots are written HKLM and HKCU. Every call is logged, failed ones too.
 std::vector<std::string> call_log();
 void clear_call_log();
+// Called with each line as it is logged, e.g. to place the calls among
+// other events of a run; an empty function stops it. reset() keeps it.
+void set_call_listener(std::function<void(const std::string&)> listener);
 
 // Uses of the stand-in that Windows would reject or punish: a block freed
 // twice or written past its end, a key closed twice, a device released
