@@ -16,9 +16,24 @@ namespace standin {
 
 namespace {
 
+// The guard holds a zero halfway: a text left unterminated at the block's
+// end then ends inside the guard, so appending to it damages the guard
+// (and is reported) instead of memory beyond.
 constexpr std::size_t guard_bytes = 32;
+constexpr std::size_t guard_zero_at = 16;
 constexpr unsigned char guard_fill = 0xFD;
 constexpr unsigned char fresh_fill = 0xCD;
+
+void fill_guard(unsigned char* guard) {
+    std::memset(guard, guard_fill, guard_bytes);
+    guard[guard_zero_at] = 0;
+}
+
+bool guard_intact(const unsigned char* guard) {
+    for (std::size_t i = 0; i < guard_bytes; ++i)
+        if (guard[i] != (i == guard_zero_at ? 0 : guard_fill)) return false;
+    return true;
+}
 
 struct block {
     std::size_t bytes = 0;
@@ -31,8 +46,7 @@ int failures_pending = 0;
 
 void check_guard(block& b) {
     const unsigned char* guard = b.storage.get() + b.bytes;
-    if (b.overrun_reported || std::all_of(guard, guard + guard_bytes, [](unsigned char c) { return c == guard_fill; }))
-        return;
+    if (b.overrun_reported || guard_intact(guard)) return;
     b.overrun_reported = true;
     record_fault("a GlobalAlloc block of " + std::to_string(b.bytes) + " bytes was written past its end");
 }
@@ -73,7 +87,7 @@ extern "C" HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes) {
     b.bytes = bytes;
     b.storage = std::make_unique<unsigned char[]>(bytes + standin::guard_bytes);
     std::memset(b.storage.get(), (flags & GMEM_ZEROINIT) != 0 ? 0 : standin::fresh_fill, bytes);
-    std::memset(b.storage.get() + bytes, standin::guard_fill, standin::guard_bytes);
+    standin::fill_guard(b.storage.get() + bytes);
     standin::blocks.push_back(std::move(b));
     return standin::blocks.back().storage.get();
 }
