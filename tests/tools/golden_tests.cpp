@@ -27,6 +27,14 @@ TEST_F(BenchGolden, ProbeLampLitAndItsNumber) {
     EXPECT_EQ(check(probe, "probe_610", {{0x9003, 1}, {0x9004, 42}}, 6, "probe_610"), "");
 }
 
+TEST_F(BenchGolden, AltitudeAlertLit) {
+    EXPECT_EQ(check(load("belvane"), "belvane", {{0x4A, 9450}, {0x6D, 10000}}, 1, "belvane_shown"), "");
+}
+
+TEST_F(BenchGolden, ThrottleLeversAtFourPositions) {
+    EXPECT_EQ(check(load("coristal"), "coristal", {{0x80, 0}, {0xA3, 5000}, {0xC6, 11000}, {0xE9, 16384}}, 1, "coristal"), "");
+}
+
 TEST(BenchGoldenCompare, ToleranceAllowsSmallShiftsButNotAnotherPicture) {
     bench::RgbImage a(10, 10), b(10, 10);
     b.set(3, 3, bench::Rgb{40, 40, 40});  // within tolerance
