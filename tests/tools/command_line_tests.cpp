@@ -146,6 +146,8 @@ TEST_F(BenchCommandLine, BadInputGetsOneLineNamingItANonZeroExitAndNoOutputFile)
         {"missing module", "list $S/missing.so", "$S/missing.so: no such file"},
         {"not a gauge module", "list $S/not_a_module.so",
          "$S/not_a_module.so: not a gauge module (cannot be loaded as a library)"},
+        {"library that is no gauge module", "list " + std::string(GAUGE_BINARY_DIR) + "/lib/libwin32_standin.so",
+         std::string(GAUGE_BINARY_DIR) + "/lib/libwin32_standin.so: not a gauge module (it does not export Linkage and ImportTable)"},
         {"unknown gauge", "list $P Altimeter", "$P: no gauge named \"Altimeter\" (it has probe_text, probe_610, probe_800, probe_leaky)"},
         {"unknown gauge to render", "render $P Altimeter -o $S/out.png", "$P: no gauge named \"Altimeter\""},
         {"bad token", render + "--set 0xZZ=1", "render: --set \"0xZZ=1\": bad token \"0xZZ\""},
