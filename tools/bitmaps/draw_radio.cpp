@@ -160,7 +160,7 @@ void draw_panel(Canvas& c, Layer layer) {
     window(c, layer, {51, 124, 60, 18});
     for (int x : {114, 132, 150, 168}) knob(c, layer, {x, 124, 15, 17}, true);
     c.rect(196, 125, 30, 15, layer == Layer::face ? white : grey);
-    centred_text(c, 211, 129, "FMC", layer == Layer::face ? panel : white);
+    centred_text(c, 211, 129, "FMC", layer == Layer::face ? button_body : white);
 
     // Bottom row: the clock and the simulation rate.
     window(c, layer, {22, 152, 90, 18});
