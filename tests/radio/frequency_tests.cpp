@@ -61,7 +61,9 @@ TEST_F(RadioTest, ActiveTextsShowTheLow16BitsAsAFrequency) {
     const struct {
         std::uint32_t delivered;
         const char* shown;
-    } cases[] = {{0x0800, "108.00"}, {0x1050, "110.50"}, {0x3697, "136.97"}, {0xABCD1050, "110.50"}, {0xFFFF, "1FF.FF"}};
+    } cases[] = {
+        {0x0800, "108.00"}, {0x1050, "110.50"}, {0x3697, "136.97"}, {0xABCD1050, "110.50"}, {0xFFFF, "1FF.FF"},
+    };
     for (const auto& c : cases) {
         for (const Row* row : {&nav1, &nav2, &com}) host->set_integer(row->active_token, c.delivered);
         host->frame();
@@ -108,7 +110,8 @@ TEST_F(RadioTest, FractionKnobsRunTheFortyStepRasterBothWays) {
         ASSERT_EQ(text(row->standby_text), "110.00");
         for (int step = 1; step <= 40; ++step) {
             click_then_frame(row->fract_up);
-            EXPECT_EQ(text(row->standby_text), raster[static_cast<std::size_t>(step % 40)]) << row->name << " up " << step;
+            EXPECT_EQ(text(row->standby_text), raster[static_cast<std::size_t>(step % 40)])
+                << row->name << " up " << step;
         }
         for (int step = 1; step <= 40; ++step) {
             click_then_frame(row->fract_down);
@@ -139,4 +142,34 @@ TEST_F(RadioTest, ASwapBeforeAnyActiveValueFallsBackToTheDefault) {
     EXPECT_THAT(key_events(), ElementsAre(Pair(0x100AB, 0x0100)));
     host->frame();
     EXPECT_EQ(text(element::com_standby), "118.00");
+}
+
+// The active-side knobs are the host's: it steps its own frequency within
+// the band (NAV in 50 kHz channels, COM in 25 kHz), and the window shows it.
+TEST_F(RadioTest, ActiveSideKnobsStepTheHostFrequencyInItsBand) {
+    const struct {
+        ID32 token;
+        std::size_t text;
+        std::uint32_t start;
+        int child;
+        const char* shown;
+    } cases[] = {
+        {token::nav1, element::nav1_active, 0x1795, 5, "108.95"},
+        {token::nav1, element::nav1_active, 0x0800, 4, "117.00"},
+        {token::nav1, element::nav1_active, 0x1295, 7, "112.00"},
+        {token::nav1, element::nav1_active, 0x1200, 6, "112.95"},
+        {token::nav2, element::nav2_active, 0x1092, 15, "110.95"},  // .92 lies on the .90 channel
+        {token::nav2, element::nav2_active, 0x1700, 13, "108.00"},
+        {token::com, element::com_active, 0x3697, 33, "118.97"},
+        {token::com, element::com_active, 0x1800, 32, "136.00"},
+        {token::com, element::com_active, 0x2297, 35, "122.00"},
+        {token::com, element::com_active, 0x2200, 34, "122.97"},
+        {token::com, element::com_active, 0x2207, 35, "122.10"},
+    };
+    for (const auto& c : cases) {
+        host->set_integer(c.token, c.start);
+        host->frame();
+        click_then_frame(c.child);
+        EXPECT_EQ(text(c.text), c.shown) << control(c.child).name << " from " << std::hex << c.start;
+    }
 }

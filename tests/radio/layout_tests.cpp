@@ -3,7 +3,6 @@
 // face's artwork lines up with the text and mouse boxes.
 #include <gmock/gmock.h>
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -181,7 +180,8 @@ TEST_F(RadioTest, MouseListAsDeclared) {
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(gauge->mouse_registered());
     EXPECT_EQ(list[0].rect_type, MOUSE_RECT_PARENT);
-    EXPECT_EQ(list[0].relative_box.x | list[0].relative_box.y | list[0].relative_box.width | list[0].relative_box.height, 0);
+    const PIXBOX whole = list[0].relative_box;
+    EXPECT_EQ(whole.x | whole.y | whole.width | whole.height, 0) << "the parent is the whole gauge";
     EXPECT_EQ(list[0].cursor, CURSOR_NONE);
     EXPECT_EQ(list[0].help_id, 0u);
     EXPECT_EQ(list[0].mouse_flags, 0u);
@@ -215,9 +215,11 @@ TEST_F(RadioTest, HostEventAreasSendTheirEvents) {
         EXPECT_EQ(host->cursor_at(*gauge, p.x, p.y), c.cursor) << c.name;
         const auto events = host->take_events();
         ASSERT_EQ(events.size(), 1u) << c.name;
-        EXPECT_EQ(events[0], (emu::HostEvent{.kind = emu::HostEvent::Kind::key_event,
-                                             .origin = emu::HostEvent::Origin::mouse_area, .id = c.event, .value = 0}))
-            << c.name;
+        const emu::HostEvent sent{.kind = emu::HostEvent::Kind::key_event,
+                                  .origin = emu::HostEvent::Origin::mouse_area,
+                                  .id = c.event,
+                                  .value = 0};
+        EXPECT_EQ(events[0], sent) << c.name;
     }
 }
 
@@ -248,13 +250,12 @@ TEST_F(RadioTest, HandlerAreasActOnTheirOwnWindow) {
     for (const auto& c : cases) {
         click_then_frame(c.child);
         for (std::size_t i = 0; i < standbys.size(); ++i) {
-            if (standbys[i] == c.element) EXPECT_EQ(text(standbys[i]), c.shown) << control(c.child).name;
-            else EXPECT_EQ(text(standbys[i]), start[i]) << control(c.child).name << " moved element " << standbys[i];
+            const std::string wanted = standbys[i] == c.element ? c.shown : start[i];
+            EXPECT_EQ(text(standbys[i]), wanted) << control(c.child).name << ", element " << standbys[i];
         }
         click_then_frame(c.undo);
-        EXPECT_EQ(text(c.element), start[static_cast<std::size_t>(
-                                       std::find(standbys.begin(), standbys.end(), c.element) - standbys.begin())])
-            << control(c.undo).name;
+        for (std::size_t i = 0; i < standbys.size(); ++i)
+            EXPECT_EQ(text(standbys[i]), start[i]) << control(c.undo).name << ", element " << standbys[i];
     }
 }
 
