@@ -32,12 +32,16 @@ static constexpr std::uint32_t clock_chars = 36;
 static constexpr std::uint32_t sim_rate_chars = 23;
 
 // ---------------------------------------------------------------- failure lists
+//
+// Every element carries key 1 with action 3; the texts of a radio (and the
+// transponder) add that radio's own key with action 1.
 
 static FAILURE_RECORD common_failures[] = {{1, 3, 0}, {0, 0, 0}};
 static FAILURE_RECORD nav1_failures[] = {{1, 3, 0}, {0x0E, 1, 0}, {0, 0, 0}};
 static FAILURE_RECORD nav2_failures[] = {{1, 3, 0}, {0x0F, 1, 0}, {0, 0, 0}};
 static FAILURE_RECORD adf_failures[] = {{1, 3, 0}, {0x05, 1, 0}, {0, 0, 0}};
 static FAILURE_RECORD com_failures[] = {{1, 3, 0}, {0x09, 1, 0}, {0, 0, 0}};
+static FAILURE_RECORD xpndr_failures[] = {{1, 3, 0}, {0x11, 1, 0}, {0, 0, 0}};
 
 // ---------------------------------------------------------------- highlights
 
@@ -227,7 +231,7 @@ ELEMENT_STRING com_standby_text = {
 
 ELEMENT_STRING xpndr_text = {
     .header = {.element_type = ELEMENT_TYPE_STRING, .resource_id = RESOURCE_NONE, .position = {51, 124},
-               .gauge_header = &radio_gauge_header, .failure_systems = common_failures, .image_flags = 6},
+               .gauge_header = &radio_gauge_header, .failure_systems = xpndr_failures, .image_flags = 6},
     .source_var = {{.id = 0x26}, {.id = 0}, {.id = 0}},
     .update_callback = {.value = xpndr_text_cb},
     .box_width = 60,

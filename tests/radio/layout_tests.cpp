@@ -99,7 +99,7 @@ TEST_F(RadioTest, ElementTreeInOrder) {
         {ELEMENT_TYPE_STRING, RESOURCE_NONE, {150, 68}, 6, radio_list(0x05)},
         {ELEMENT_TYPE_STRING, RESOURCE_NONE, {22, 96}, 6, radio_list(0x09)},
         {ELEMENT_TYPE_STRING, RESOURCE_NONE, {151, 96}, 6, radio_list(0x09)},
-        {ELEMENT_TYPE_STRING, RESOURCE_NONE, {51, 124}, 6, list_p},
+        {ELEMENT_TYPE_STRING, RESOURCE_NONE, {51, 124}, 6, radio_list(0x11)},
         {ELEMENT_TYPE_STRING, RESOURCE_NONE, {22, 152}, 6, list_p},
         {ELEMENT_TYPE_STRING, RESOURCE_NONE, {171, 152}, 6, list_p},
     };
