@@ -1,38 +1,48 @@
 // Rendered gauges against committed golden pictures (tests/tools/golden),
 // with a tolerance for font rasterisation. GAUGEBENCH_UPDATE_GOLDEN=1
-// rewrites them.
+// rewrites them. Each picture is set up by a few script steps.
 #include <gtest/gtest.h>
 
 #include "emulator/probe_fixture.h"
 #include "golden.h"
 #include "tools/bench/render.h"
+#include "tools/bench/script_runner.h"
 
 namespace {
 
 class BenchGolden : public ProbeTest {
 protected:
-    std::string check(emu::Module& module, const std::string& gauge, const std::vector<std::pair<ID32, double>>& values,
-                      int scale, const std::string& golden_name) {
+    std::string check(emu::Module& module, const std::string& gauge, const std::string& steps, int scale,
+                      const std::string& golden_name) {
         emu::Gauge& g = host->install(module, gauge);
-        for (const auto& [token, value] : values) host->set_number(token, value);
-        host->frame();
+        bench::ScriptRunner(*host, g).run(bench::parse_script(steps, golden_name));
         bench::FontBook fonts;
         return golden::check(bench::render(*host, g, scale, fonts), golden_name);
     }
 };
 
-TEST_F(BenchGolden, ProbeTextInCourierNew) { EXPECT_EQ(check(probe, "probe_text", {{0x9001, 4}}, 6, "probe_text"), ""); }
-
-TEST_F(BenchGolden, ProbeLampLitAndItsNumber) {
-    EXPECT_EQ(check(probe, "probe_610", {{0x9003, 1}, {0x9004, 42}}, 6, "probe_610"), "");
+TEST_F(BenchGolden, ProbeTextInCourierNew) {
+    EXPECT_EQ(check(probe, "probe_text", "set 0x9001 4\nframes 1\n", 6, "probe_text"), "");
 }
 
+TEST_F(BenchGolden, ProbeLampLit) { EXPECT_EQ(check(probe, "probe_610", "set 0x9003 1\nframes 1\n", 6, "probe_610"), ""); }
+
 TEST_F(BenchGolden, AltitudeAlertLit) {
-    EXPECT_EQ(check(load("belvane"), "belvane", {{0x4A, 9450}, {0x6D, 10000}}, 1, "belvane_shown"), "");
+    EXPECT_EQ(check(load("belvane"), "belvane", "set 0x4A 9450\nset 0x6D 10000\nframes 1\n", 1, "belvane_shown"), "");
 }
 
 TEST_F(BenchGolden, ThrottleLeversAtFourPositions) {
-    EXPECT_EQ(check(load("coristal"), "coristal", {{0x80, 0}, {0xA3, 5000}, {0xC6, 11000}, {0xE9, 16384}}, 1, "coristal"), "");
+    EXPECT_EQ(check(load("coristal"), "coristal", "set 0xA3 5000\nset 0xC6 11000\nset 0xE9 16384\nframes 1\n", 1, "coristal"), "");
+}
+
+// The radio stack with a lit NAV1 lamp (frame 8195), tuned standby
+// frequencies in Quartz, and NAV1's whole megahertz highlighted.
+TEST_F(BenchGolden, RadioStackLampsTextsAndHighlight) {
+    EXPECT_EQ(check(load("halbrook"), "halbrook",
+                    "set 0x18 bcd:1090\nset 0x1B bcd:1345\nset 0x17 bcd:1895\nset 0x10 bcd:0344\nset 0x26 bcd:1200\n"
+                    "set 3 14\nset 4 35\nset 5 20\nset 0x150 1\nset 0x1A 1\nselect 6\nframes 1\nhold 140 12 2\nframes 1\n",
+                    2, "halbrook"),
+              "");
 }
 
 TEST(BenchGoldenCompare, ToleranceAllowsSmallShiftsButNotAnotherPicture) {
