@@ -84,8 +84,11 @@ public:
     std::size_t element() { return static_cast<std::size_t>(integer("element index", 0)); }
     bool more() const { return next_ < words_.size(); }
     void usage(std::string u) { usage_ = std::move(u); }
-    void done() const {
+    // The step, once no word is left over.
+    template <class S>
+    S finish(S step) const {
         if (more()) fail(usage_ + ": unexpected \"" + words_[next_] + "\"");
+        return step;
     }
 
 private:
@@ -115,23 +118,18 @@ ExpectedEvent parse_event(const std::string& w, LineReader& r) {
 }
 
 StepAction parse_expect(LineReader& r) {
+    // Braced initialisers read their words left to right, in the order written.
     const std::string what = r.word("what to expect (text, events, hidden, shown, frame, placed or cursor)");
     if (what == "text") {
         r.usage("expect text ELEMENT \"TEXT\"");
-        ExpectTextStep s{.element = r.element(), .text = {}};
-        s.text = r.word("text");
-        r.done();
-        return s;
+        return r.finish(ExpectTextStep{.element = r.element(), .text = r.word("text")});
     }
     if (what == "events") {
         r.usage("expect events [EVENT ...]");
         ExpectEventsStep s;
         if (r.more()) {
             const std::string first = r.word("event");
-            if (first == "none") {
-                r.done();
-                return s;
-            }
+            if (first == "none") return r.finish(s);
             s.events.push_back(parse_event(first, r));
             while (r.more()) s.events.push_back(parse_event(r.word("event"), r));
         }
@@ -139,34 +137,28 @@ StepAction parse_expect(LineReader& r) {
     }
     if (what == "hidden" || what == "shown") {
         r.usage("expect " + what + " ELEMENT");
-        ExpectHiddenStep s{.element = r.element(), .hidden = what == "hidden"};
-        r.done();
-        return s;
+        return r.finish(ExpectHiddenStep{.element = r.element(), .hidden = what == "hidden"});
     }
     if (what == "frame") {
         r.usage("expect frame ELEMENT N");
-        ExpectFrameStep s{.element = r.element(), .frame = 0};
-        s.frame = r.integer("frame", 0);
-        r.done();
-        return s;
+        return r.finish(ExpectFrameStep{.element = r.element(), .frame = r.integer("frame", 0)});
     }
     if (what == "placed") {
         r.usage("expect placed ELEMENT X Y");
-        ExpectPlacedStep s{.element = r.element(), .x = 0, .y = 0};
-        s.x = r.integer("x");
-        s.y = r.integer("y");
-        r.done();
-        return s;
+        return r.finish(ExpectPlacedStep{.element = r.element(), .x = r.integer("x"), .y = r.integer("y")});
     }
     if (what == "cursor") {
         r.usage("expect cursor X Y CURSOR");
-        ExpectCursorStep s{.x = r.integer("x"), .y = 0, .cursor = 0};
-        s.y = r.integer("y");
-        s.cursor = r.id_or_none("cursor", CURSOR_NONE);
-        r.done();
-        return s;
+        return r.finish(ExpectCursorStep{.x = r.integer("x"), .y = r.integer("y"), .cursor = r.id_or_none("cursor", CURSOR_NONE)});
     }
     r.fail("unknown expectation \"" + what + "\" (text, events, hidden, shown, frame, placed or cursor)");
+}
+
+VarValue value_word(LineReader& r) {
+    const std::string& w = r.word("value");
+    const auto v = parse_value(w);
+    if (!v) r.fail("bad value \"" + w + "\" (a number, 0x hex, int:N or bcd:DIGITS)");
+    return *v;
 }
 
 StepAction parse_step(LineReader& r) {
@@ -174,49 +166,31 @@ StepAction parse_step(LineReader& r) {
     if (c == "expect") return parse_expect(r);
     if (c == "set") {
         r.usage("set TOKEN VALUE");
-        SetStep s{.token = r.u32("token"), .value = {}};
-        const std::string& w = r.word("value");
-        const auto v = parse_value(w);
-        if (!v) r.fail("bad value \"" + w + "\" (a number, 0x hex, int:N or bcd:DIGITS)");
-        s.value = *v;
-        r.done();
-        return s;
+        return r.finish(SetStep{.token = r.u32("token"), .value = value_word(r)});
     }
     if (c == "select") {
         r.usage("select ID");
-        SelectStep s{.selection = static_cast<SINT32>(r.u32("selection id"))};
-        r.done();
-        return s;
+        return r.finish(SelectStep{.selection = static_cast<SINT32>(r.u32("selection id"))});
     }
     if (c == "frames") {
         r.usage("frames N");
-        FramesStep s{.count = r.integer("frame count", 0)};
-        r.done();
-        return s;
+        return r.finish(FramesStep{.count = r.integer("frame count", 0)});
     }
-    if (c == "click" || c == "drag") {
-        r.usage(c + " X Y");
-        const int x = r.integer("x");
-        const int y = r.integer("y");
-        r.done();
-        if (c == "click") return ClickStep{x, y};
-        return DragStep{x, y};
+    if (c == "click") {
+        r.usage("click X Y");
+        return r.finish(ClickStep{.x = r.integer("x"), .y = r.integer("y")});
+    }
+    if (c == "drag") {
+        r.usage("drag X Y");
+        return r.finish(DragStep{.x = r.integer("x"), .y = r.integer("y")});
     }
     if (c == "hold") {
         r.usage("hold X Y REPEATS");
-        HoldStep s{.x = r.integer("x"), .y = 0, .repeats = 0};
-        s.y = r.integer("y");
-        s.repeats = r.integer("repeat count", 0);
-        r.done();
-        return s;
+        return r.finish(HoldStep{.x = r.integer("x"), .y = r.integer("y"), .repeats = r.integer("repeat count", 0)});
     }
     if (c == "hover") {
         r.usage("hover X Y HELP");
-        HoverStep s{.x = r.integer("x"), .y = 0, .help_id = 0};
-        s.y = r.integer("y");
-        s.help_id = r.id_or_none("help id", 0);
-        r.done();
-        return s;
+        return r.finish(HoverStep{.x = r.integer("x"), .y = r.integer("y"), .help_id = r.id_or_none("help id", 0)});
     }
     r.fail("unknown step \"" + c + "\" (set, select, frames, click, hold, drag, hover or expect)");
 }
