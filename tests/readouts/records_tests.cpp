@@ -11,6 +11,10 @@ using readouts::gauge_table;
 using readouts::gauge_row;
 using readouts::style;
 
+// The records are packed to 4 bytes as the 32-bit host lays them out, so
+// on 64-bit builds their pointer fields may sit off their natural
+// alignment: the checks compare copies (unary +), never references to them.
+
 namespace {
 
 std::vector<std::pair<ENUM32, ENUM32>> failures_of(const FAILURE_RECORD* list) {
@@ -37,20 +41,20 @@ std::vector<std::pair<ENUM32, ENUM32>> expected_failures(const gauge_row& row) {
 TEST_F(ReadoutsTest, LinkageListsTheFourteenHeadersInOrderThenNull) {
     const GAUGESLINKAGE& linkage = tarnwick.linkage();
     EXPECT_EQ(linkage.module_id, 0x13u);
-    EXPECT_NE(linkage.module_init, nullptr);
-    EXPECT_NE(linkage.module_deinit, nullptr);
+    EXPECT_NE(+linkage.module_init, nullptr);
+    EXPECT_NE(+linkage.module_deinit, nullptr);
     EXPECT_EQ(linkage.flags, 0u);
     EXPECT_EQ(linkage.module_version, 0u);
     EXPECT_EQ(linkage.sim_version, 0u);
     ASSERT_EQ(tarnwick.gauges().size(), gauge_table().size());
     for (std::size_t i = 0; i < gauge_table().size(); ++i) {
         EXPECT_EQ(tarnwick.gauges()[i].name, gauge_table()[i].name);
-        EXPECT_EQ(linkage.gauge_header_ptr[i], tarnwick.gauges()[i].header);
+        EXPECT_EQ(+linkage.gauge_header_ptr[i], tarnwick.gauges()[i].header);
     }
-    EXPECT_EQ(linkage.gauge_header_ptr[gauge_table().size()], nullptr);
+    EXPECT_EQ(+linkage.gauge_header_ptr[gauge_table().size()], nullptr);
     EXPECT_EQ(tarnwick.import_table().panels.id, 0x0Fu);
     EXPECT_EQ(tarnwick.import_table().end.id, 0u);
-    EXPECT_EQ(tarnwick.import_table().end.services, nullptr);
+    EXPECT_EQ(+tarnwick.import_table().end.services, nullptr);
 }
 
 TEST_F(ReadoutsTest, EveryHeaderIsVersion700WithAFullRoutineSetOfItsOwn) {
@@ -63,7 +67,7 @@ TEST_F(ReadoutsTest, EveryHeaderIsVersion700WithAFullRoutineSetOfItsOwn) {
         EXPECT_STREQ(h.gauge_name, row.name);
         EXPECT_EQ(h.size_x_mm, 100u);
         EXPECT_EQ(h.size_y_mm, 0u);
-        EXPECT_EQ(h.gauge_callback, nullptr);
+        EXPECT_EQ(+h.gauge_callback, nullptr);
         EXPECT_EQ(info.header_mouse_list, row.help_id != 0);
         const void* routines[] = {reinterpret_cast<const void*>(h.query_routine),
                                   reinterpret_cast<const void*>(h.install_routine),
@@ -76,9 +80,9 @@ TEST_F(ReadoutsTest, EveryHeaderIsVersion700WithAFullRoutineSetOfItsOwn) {
             EXPECT_NE(r, nullptr);
             routines_seen.push_back(r);
         }
-        ASSERT_NE(h.elements_list, nullptr);
-        EXPECT_NE(h.elements_list[0], nullptr);
-        EXPECT_EQ(h.elements_list[1], nullptr);
+        ASSERT_NE(+h.elements_list, nullptr);
+        EXPECT_NE(+h.elements_list[0], nullptr);
+        EXPECT_EQ(+h.elements_list[1], nullptr);
     }
     // Bound to one gauge each: no routine is shared between two headers.
     std::sort(routines_seen.begin(), routines_seen.end());
@@ -94,26 +98,26 @@ TEST_F(ReadoutsTest, EveryTreeIsTheBackgroundWithOneTextChild) {
         EXPECT_EQ(root.resource_id, 4096u);
         EXPECT_EQ(root.position.x, 0);
         EXPECT_EQ(root.position.y, 0);
-        EXPECT_EQ(root.gauge_header, h);
-        EXPECT_EQ(root.failure_systems, nullptr);
+        EXPECT_EQ(+root.gauge_header, h);
+        EXPECT_EQ(+root.failure_systems, nullptr);
         EXPECT_EQ(root.image_flags, 0x1u);
-        EXPECT_EQ(root.previous_element, nullptr);
+        EXPECT_EQ(+root.previous_element, nullptr);
         EXPECT_EQ(root.aircraft_special_instrumentation, 0u);
-        ASSERT_NE(root.next_element, nullptr);
-        ASSERT_NE(root.next_element[0], nullptr);
-        EXPECT_EQ(root.next_element[1], nullptr);
+        ASSERT_NE(+root.next_element, nullptr);
+        ASSERT_NE(+root.next_element[0], nullptr);
+        EXPECT_EQ(+root.next_element[1], nullptr);
 
         const auto& text = *reinterpret_cast<const ELEMENT_STRING*>(root.next_element[0]);
         EXPECT_EQ(text.header.element_type, ELEMENT_TYPE_STRING);
         EXPECT_EQ(text.header.resource_id, 0xFFFFFFFFu);
         EXPECT_EQ(text.header.position.x, 2);
         EXPECT_EQ(text.header.position.y, 2);
-        EXPECT_EQ(text.header.gauge_header, h);
-        EXPECT_EQ(text.header.next_element, nullptr);
+        EXPECT_EQ(+text.header.gauge_header, h);
+        EXPECT_EQ(+text.header.next_element, nullptr);
         EXPECT_EQ(text.header.image_flags, 0x6u);
         EXPECT_EQ(failures_of(text.header.failure_systems), expected_failures(row));
         for (std::size_t slot = 0; slot < 3; ++slot) EXPECT_EQ(text.source_var[slot].id, row.tokens[slot]);
-        EXPECT_NE(text.update_callback.element, nullptr);
+        EXPECT_NE(+text.update_callback.element, nullptr);
         EXPECT_EQ(text.box_width, 57);
         EXPECT_EQ(text.box_height, 27);
         const bool grey = row.colours == style::grey;
@@ -125,8 +129,8 @@ TEST_F(ReadoutsTest, EveryTreeIsTheBackgroundWithOneTextChild) {
         EXPECT_EQ(text.font_charset, 1u);
         EXPECT_EQ(text.draw_text_flags, 0x25u);
         EXPECT_EQ(text.char_count, row.characters);
-        EXPECT_EQ(text.string, nullptr);  // the host's, from install on
-        EXPECT_EQ(text.highlight_list, nullptr);
+        EXPECT_EQ(+text.string, nullptr);  // the host's, from install on
+        EXPECT_EQ(+text.highlight_list, nullptr);
     }
 }
 
@@ -153,8 +157,8 @@ TEST_F(ReadoutsTest, EveryMouseListButGpsGroundSpeedsIsOneTooltipArea) {
             EXPECT_EQ(r.help_id, help_ids[i]);
             EXPECT_EQ(r.mouse_flags, 0u);
             EXPECT_EQ(r.event_id, 0u);
-            EXPECT_EQ(r.mouse_function, nullptr);
-            EXPECT_EQ(r.api_data, nullptr);
+            EXPECT_EQ(+r.mouse_function, nullptr);
+            EXPECT_EQ(+r.api_data, nullptr);
         }
     }
 }
