@@ -6,7 +6,8 @@
 //
 // Handles are tokens that are never reused, so a handle kept past the
 // library's unload is recognised as unknown rather than taken for a
-// library loaded later at the same address.
+// library loaded later at the same address; freeing one, or looking up an
+// entry point in one, is recorded as a fault. Every call is logged.
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -73,9 +74,12 @@ std::map<std::uintptr_t, Library>::iterator find_by_key(const std::string& key) 
 
 HMODULE handle_of(std::uintptr_t token) { return reinterpret_cast<HMODULE>(token); }
 
+std::string logged_name(LPCSTR name) { return name == nullptr ? "-" : name; }
+
 }  // namespace
 
 extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
+    standin::log_call("LoadLibraryA " + logged_name(name));
     if (name == nullptr || *name == '\0') return nullptr;
     void* dl = dlopen(file_of(name).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (dl == nullptr) return nullptr;
@@ -95,21 +99,30 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
 // Only libraries loaded by LoadLibraryA count; the name is matched by file
 // name without regard to case, with the default extension when it has none.
 extern "C" HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
+    standin::log_call("GetModuleHandleA " + logged_name(name));
     if (name == nullptr) return nullptr;
     const auto it = find_by_key(key_of(name));
     return it == libraries.end() ? nullptr : handle_of(it->first);
 }
 
 extern "C" FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name) {
-    const Library* library = find(module);
     // Names below 0x10000 are ordinals, which the stand-in does not export by.
-    if (library == nullptr || reinterpret_cast<std::uintptr_t>(name) < 0x10000) return nullptr;
+    const auto ordinal = reinterpret_cast<std::uintptr_t>(name);
+    standin::log_call("GetProcAddress " + (ordinal < 0x10000 ? "#" + std::to_string(ordinal) : std::string(name)));
+    const Library* library = find(module);
+    if (library == nullptr && module != nullptr)
+        standin::record_fault("GetProcAddress: a handle that is not a loaded library");
+    if (library == nullptr || ordinal < 0x10000) return nullptr;
     return reinterpret_cast<FARPROC>(dlsym(library->dl, name));
 }
 
 extern "C" BOOL WINAPI FreeLibrary(HMODULE module) {
+    standin::log_call("FreeLibrary");
     Library* library = find(module);
-    if (library == nullptr) return FALSE;
+    if (library == nullptr) {
+        standin::record_fault("FreeLibrary: a handle that is not a loaded library");
+        return FALSE;
+    }
     dlclose(library->dl);
     if (--library->references == 0) libraries.erase(reinterpret_cast<std::uintptr_t>(module));
     return TRUE;
