@@ -23,6 +23,7 @@ namespace {
 
 struct Library {
     std::string key;   // the file name in lower case, as GetModuleHandleA matches it
+    std::string file;  // as it was opened
     void* dl = nullptr;
     int references = 0;
 };
@@ -68,6 +69,7 @@ Library* find(HMODULE module) {
     return it == libraries.end() ? nullptr : &it->second;
 }
 
+// When two loaded files share a name, the one loaded first, as on Windows.
 std::map<std::uintptr_t, Library>::iterator find_by_key(const std::string& key) {
     return std::find_if(libraries.begin(), libraries.end(), [&](const auto& entry) { return entry.second.key == key; });
 }
@@ -81,7 +83,11 @@ std::string logged_name(LPCSTR name) { return name == nullptr ? "-" : name; }
 extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
     standin::log_call("LoadLibraryA " + logged_name(name));
     if (name == nullptr || *name == '\0') return nullptr;
-    void* dl = dlopen(file_of(name).c_str(), RTLD_NOW | RTLD_LOCAL);
+    // A bare name whose library is loaded already means that library,
+    // whichever folder it came from.
+    const auto loaded = has_path(name) ? libraries.end() : find_by_key(key_of(name));
+    const std::string file = loaded != libraries.end() ? loaded->second.file : file_of(name);
+    void* dl = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (dl == nullptr) return nullptr;
     // The same library loaded again (under any of its names) shares its handle.
     for (auto& [token, library] : libraries) {
@@ -92,7 +98,7 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
     }
     const std::uintptr_t token = next_handle;
     next_handle += 0x10000;
-    libraries[token] = Library{.key = key_of(name), .dl = dl, .references = 1};
+    libraries[token] = Library{.key = key_of(name), .file = file, .dl = dl, .references = 1};
     return handle_of(token);
 }
 

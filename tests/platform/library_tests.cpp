@@ -104,6 +104,19 @@ TEST_F(LibraryTest, APathIsNotLookedForInTheLibraryFolder) {
     FreeLibrary(h);
 }
 
+TEST_F(LibraryTest, ABareNameMeansTheLoadedLibraryWhereverItCameFrom) {
+    HMODULE first = LoadLibraryA("GaugeSound");
+    ASSERT_NE(first, nullptr);
+    standin::set_library_dir(without_terminate_dir);
+    HMODULE second = LoadLibraryA("GaugeSound");
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(standin::library_references("GaugeSound"), 2);
+    EXPECT_NE(GetProcAddress(second, "TerminateSounds"), nullptr) << "still the first folder's library";
+    FreeLibrary(second);
+    FreeLibrary(first);
+    EXPECT_THAT(log.take(), ElementsAre("load", "unload"));
+}
+
 TEST_F(LibraryTest, ModuleHandleFindsOnlyALoadedLibraryAndTakesNoReference) {
     EXPECT_EQ(GetModuleHandleA("GaugeSound"), nullptr);  // in the folder, but not loaded
     HMODULE h = LoadLibraryA("GaugeSound");
