@@ -73,16 +73,20 @@ TEST_F(ThrottleTest, RepeatedInitialisationsLoadTheLibraryOnce) {
 
 TEST_F(ThrottleTest, OtherServiceIdsChangeNothingAndCallNothing) {
     const SINT32 ids[] = {0, 1, 2, 3, 5, 7, 8, 9, 10, 11, 13, 14, 1000, -1, std::numeric_limits<SINT32>::min()};
+    standin::clear_call_log();
     for (SINT32 id : ids) service(id);  // nothing held: nothing is loaded
     EXPECT_EQ(references(), 0);
     EXPECT_FALSE(standin::library_loaded("GaugeSound"));
     EXPECT_THAT(sound_log.take(), IsEmpty());
+    EXPECT_THAT(standin::call_log(), IsEmpty());
 
     service(PANEL_SERVICE_PRE_INITIALIZE);
     sound_log.take();
+    standin::clear_call_log();
     for (SINT32 id : ids) service(id);  // held: nothing is released or called
     EXPECT_EQ(references(), 1);
     EXPECT_THAT(sound_log.take(), IsEmpty());
+    EXPECT_THAT(standin::call_log(), IsEmpty());
     service(PANEL_SERVICE_PRE_KILL);
     EXPECT_EQ(references(), 0);
 }
