@@ -27,6 +27,14 @@ TEST_F(BenchGolden, ProbeTextInCourierNew) {
 
 TEST_F(BenchGolden, ProbeLampLit) { EXPECT_EQ(check(probe, "probe_610", "set 0x9003 1\nframes 1\n", 6, "probe_610"), ""); }
 
+// A grey readout at the background's size, and a red one enlarged, whose
+// text is drawn at the larger size rather than enlarged pixel by pixel.
+TEST_F(BenchGolden, ReadoutsInCourierNew) {
+    EXPECT_EQ(check(load("tarnwick"), "KollsmanHG", "set 0x4C 29.92\nframes 1\n", 1, "KollsmanHG"), "");
+    host->kill(*host->gauges().back());
+    EXPECT_EQ(check(load("tarnwick"), "Clock", "set 3 14\nset 4 35\nset 5 20\nframes 1\n", 3, "Clock_x3"), "");
+}
+
 TEST_F(BenchGolden, AltitudeAlertLit) {
     EXPECT_EQ(check(load("belvane"), "belvane", "set 0x4A 9450\nset 0x6D 10000\nframes 1\n", 1, "belvane_shown"), "");
 }
