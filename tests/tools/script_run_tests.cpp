@@ -79,6 +79,7 @@ TEST_F(BenchScriptRun, TheFirstDifferenceStopsTheRunAtItsLine) {
          "events: got 0x10100=0x0 0x10100=0x0, expected 0x10100"},
         {"hidden", "frames 1\nframes 1\nexpect hidden 1\n", "element 1 is shown, expected hidden"},
         {"element beyond the tree", "frames 1\nframes 1\nexpect shown 9\n", "no element 9 (gauge probe_text has elements 0 to 1)"},
+        {"text of an image", "frames 1\nframes 1\nexpect text 0 \"\"\n", "element 0 is not a text element"},
         {"frame of a text", "frames 1\nframes 1\nexpect frame 1 0\n", "element 1 is not an icon"},
         {"placed", "frames 1\nframes 1\nexpect placed 1 2 2\n", "element 1 is at (1, 1), expected (2, 2)"},
         {"click off every area", "frames 1\nclick 1 1\nclick 14 6\n", "click at (14, 6): no mouse area takes it"},

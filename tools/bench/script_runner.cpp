@@ -107,7 +107,10 @@ void ScriptRunner::run(const Script& script, const Step& step) {
                                       (s.help_id ? hex(s.help_id) : "none"));
                    },
                    [&](const ExpectTextStep& s) {
-                       const std::string& got = element(script, step, s.element).text;
+                       const emu::ElementState& st = element(script, step, s.element);
+                       if (st.element->element_type != ELEMENT_TYPE_STRING)
+                           throw fail("element " + std::to_string(s.element) + " is not a text element");
+                       const std::string& got = st.text;
                        if (got != s.text)
                            throw fail("text of element " + std::to_string(s.element) + ": got " + quoted(got) + ", expected " + quoted(s.text));
                    },
