@@ -148,7 +148,7 @@ TEST_F(BenchCommandLine, BadInputGetsOneLineNamingItANonZeroExitAndNoOutputFile)
          "$S/not_a_module.so: not a gauge module (cannot be loaded as a library)"},
         {"library that is no gauge module", "list " + std::string(GAUGE_BINARY_DIR) + "/lib/libwin32_standin.so",
          std::string(GAUGE_BINARY_DIR) + "/lib/libwin32_standin.so: not a gauge module (it does not export Linkage and ImportTable)"},
-        {"unknown gauge", "list $P Altimeter", "$P: no gauge named \"Altimeter\" (it has probe_text, probe_610, probe_800, probe_leaky)"},
+        {"unknown gauge", "list $P probe_text Altimeter", "$P: no gauge named \"Altimeter\" (it has probe_text, probe_610, probe_800, probe_leaky)"},
         {"unknown gauge to render", "render $P Altimeter -o $S/out.png", "$P: no gauge named \"Altimeter\""},
         {"bad token", render + "--set 0xZZ=1", "render: --set \"0xZZ=1\": bad token \"0xZZ\""},
         {"bad value", render + "--set 0x9001=ten", "render: --set \"0x9001=ten\": bad value \"ten\""},
@@ -172,6 +172,7 @@ TEST_F(BenchCommandLine, BadInputGetsOneLineNamingItANonZeroExitAndNoOutputFile)
         EXPECT_EQ(o.status, 1);
         EXPECT_THAT(o.err, StartsWith("gaugebench: " + expand(c.message, scratch.string(), probe())));
         EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << "exactly one line: " << o.err;
+        EXPECT_EQ(o.out, "") << "no half report";
         EXPECT_THAT(leftovers({"not_a_module.so", "malformed.bench", "failing.bench"}), ::testing::IsEmpty());
     }
 }

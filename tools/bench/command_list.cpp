@@ -28,6 +28,7 @@ int list(const std::vector<std::string>& words, std::ostream& out) {
     std::vector<std::string> names(args.positionals().begin() + 1, args.positionals().end());
     if (names.empty())
         for (const emu::GaugeInfo& g : session.module().gauges()) names.push_back(g.name);
+    for (const std::string& name : names) session.require_gauge(name);  // before any of the report
     const GAUGESLINKAGE& linkage = session.module().linkage();
     out << session.module_path() << ": module id " << hex(linkage.module_id) << ", simulator version word "
         << hex(linkage.sim_version) << ", " << session.module().gauges().size() << " gauge"

@@ -35,7 +35,7 @@ Session::Session(const std::string& module_argument) : host_(std::make_unique<em
     }
 }
 
-emu::Gauge& Session::install(const std::string& gauge_name) {
+void Session::require_gauge(const std::string& gauge_name) const {
     bool known = false;
     std::string names;
     for (const emu::GaugeInfo& g : module_->gauges()) {
@@ -43,6 +43,10 @@ emu::Gauge& Session::install(const std::string& gauge_name) {
         names += (names.empty() ? "" : ", ") + g.name;
     }
     if (!known) throw Error(module_path() + ": no gauge named \"" + gauge_name + "\" (it has " + names + ")");
+}
+
+emu::Gauge& Session::install(const std::string& gauge_name) {
+    require_gauge(gauge_name);
     try {
         return host_->install(*module_, gauge_name);
     } catch (const emu::Error& e) {

@@ -24,6 +24,7 @@ public:
     // Installs and initialises a gauge; throws Error naming the module and
     // the gauge when the module has no such gauge.
     emu::Gauge& install(const std::string& gauge_name);
+    void require_gauge(const std::string& gauge_name) const;  // throws the same Error
 
     // Host faults seen since the last call, as one-line warnings on stderr.
     void report_faults();
