@@ -6,7 +6,7 @@
 namespace bench {
 
 Arguments::Arguments(const std::string& command, const std::vector<std::string>& words,
-                     const std::vector<OptionSpec>& specs)
+                     const std::vector<OptionRule>& rules)
     : command_(command) {
     const std::string see = " (see gaugebench " + command + " --help)";
     bool options_end = false;
@@ -29,17 +29,17 @@ Arguments::Arguments(const std::string& command, const std::vector<std::string>&
                 name.erase(eq);
             }
         } else if (w.size() == 2) {
-            for (const OptionSpec& s : specs)
+            for (const OptionRule& s : rules)
                 if (s.short_name == w[1]) name = s.name;
             if (name.empty()) throw Error(command + ": unknown option " + w + see);
         } else {
             throw Error(command + ": unknown option " + w + see);
         }
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs)
-            if (s.name == name) spec = &s;
-        if (spec == nullptr) throw Error(command + ": unknown option --" + name + see);
-        if (!spec->takes_value) {
+        const OptionRule* rule = nullptr;
+        for (const OptionRule& s : rules)
+            if (s.name == name) rule = &s;
+        if (rule == nullptr) throw Error(command + ": unknown option --" + name + see);
+        if (!rule->takes_value) {
             if (inline_value) throw Error(command + ": option --" + name + " takes no value");
             values_[name].emplace_back();
             continue;

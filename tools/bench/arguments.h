@@ -10,7 +10,7 @@
 
 namespace bench {
 
-struct OptionSpec {
+struct OptionRule {
     std::string name;  // without the dashes
     bool takes_value = false;
     char short_name = 0;  // -o for --output, say; 0 for none
@@ -18,7 +18,7 @@ struct OptionSpec {
 
 class Arguments {
 public:
-    Arguments(const std::string& command, const std::vector<std::string>& words, const std::vector<OptionSpec>& specs);
+    Arguments(const std::string& command, const std::vector<std::string>& words, const std::vector<OptionRule>& rules);
 
     bool has(const std::string& name) const { return values_.count(name) != 0; }
     std::optional<std::string> value(const std::string& name) const;  // the last one given
