@@ -94,8 +94,10 @@ TEST_F(RadioTest, ActiveTextsShowTheLow16BitsAsAFrequency) {
     for (const auto& c : cases) {
         for (const Row* row : {&nav1, &nav2, &com}) host->set_integer(row->active_token, c.delivered);
         host->frame();
-        for (const Row* row : {&nav1, &nav2, &com})
+        for (const Row* row : {&nav1, &nav2, &com}) {
             EXPECT_EQ(text(row->active_text), c.shown) << row->name << " delivered " << std::hex << c.delivered;
+            EXPECT_EQ(value(row->active_text), host->number(row->active_token)) << row->name << ": its argument";
+        }
     }
 }
 
