@@ -4,7 +4,8 @@
 # runs do not race to create it.
 
 wine_environment() {
-  local wine_dir=$1
+  local wine_dir
+  wine_dir=$(realpath -m "$1")
   export WINEPREFIX="$wine_dir/prefix"
   export WINEDEBUG=-all
   export WINEARCH=win64
@@ -17,7 +18,8 @@ wine_environment() {
 }
 
 wine_prefix_ready() {
-  local wine_dir=$1
+  local wine_dir
+  wine_dir=$(realpath -m "$1")
   wine_environment "$wine_dir"
   [ -f "$WINEPREFIX/.gauges-ready" ] && return 0
   (
@@ -35,6 +37,7 @@ wine_prefix_ready() {
 
 # Ends every Wine process of the prefix.
 wine_stop() {
-  local wine_dir=$1
+  local wine_dir
+  wine_dir=$(realpath -m "$1")
   WINEPREFIX="$wine_dir/prefix" wineserver -k 2>/dev/null || true
 }
