@@ -57,7 +57,6 @@ function(add_gauge_module name)
     set_target_properties(${name} PROPERTIES SUFFIX ".gau" RUNTIME_OUTPUT_DIRECTORY ${out_dir})
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/cmake/module_exports.def)
     target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++)
-    # As a source, so that the custom command that compiles it is part of the build.
     target_sources(${name} PRIVATE ${resources})
   else()
     set_target_properties(${name} PROPERTIES SUFFIX ".so" LIBRARY_OUTPUT_DIRECTORY ${out_dir})
