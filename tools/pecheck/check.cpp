@@ -152,13 +152,12 @@ std::vector<std::string> check_bitmap(const std::vector<std::uint8_t>& dib, cons
     };
     const auto w = static_cast<std::size_t>(width);
     const auto h = static_cast<std::size_t>(height);
-    std::size_t black_pixels = 0, border_colour = 0;
+    std::size_t black_pixels = 0, coloured_in_end_rows = 0;
     for (std::size_t y = 0; y < h; ++y)
         for (std::size_t x = 0; x < w; ++x) {
             const bool b = black(x, y);
             black_pixels += b ? 1 : 0;
-            const bool border = x == 0 || y == 0 || x == w - 1 || y == h - 1;
-            border_colour += border && !b ? 1 : 0;
+            coloured_in_end_rows += (y == 0 || y == h - 1) && !b ? 1 : 0;
         }
     switch (want.rule) {
     case ColourRule::black:
@@ -168,9 +167,9 @@ std::vector<std::string> check_bitmap(const std::vector<std::uint8_t>& dib, cons
     case ColourRule::no_black:
         if (black_pixels != 0) out.push_back(std::to_string(black_pixels) + " pixels are pure black; none may be");
         break;
-    case ColourRule::black_border:
-        if (border_colour != 0)
-            out.push_back(std::to_string(border_colour) + " pixels at its borders are not black; all must be");
+    case ColourRule::black_rows:
+        if (coloured_in_end_rows != 0)
+            out.push_back(std::to_string(coloured_in_end_rows) + " pixels of its top and bottom rows are not black; all must be");
         break;
     case ColourRule::black_corners:
         if (!black(0, 0) || !black(w - 1, 0) || !black(0, h - 1) || !black(w - 1, h - 1))

@@ -54,7 +54,7 @@ private:
 
 ColourRule parse_rule(LineParser& p) {
     const std::string w = p.word("colour rule");
-    for (ColourRule r : {ColourRule::any, ColourRule::black, ColourRule::no_black, ColourRule::black_border,
+    for (ColourRule r : {ColourRule::any, ColourRule::black, ColourRule::no_black, ColourRule::black_rows,
                          ColourRule::black_corners})
         if (w == rule_name(r)) return r;
     p.fail("unknown colour rule '" + w + "'");
@@ -66,7 +66,7 @@ std::string rule_name(ColourRule rule) {
     switch (rule) {
     case ColourRule::black: return "black";
     case ColourRule::no_black: return "no-black";
-    case ColourRule::black_border: return "black-border";
+    case ColourRule::black_rows: return "black-rows";
     case ColourRule::black_corners: return "black-corners";
     case ColourRule::any: break;
     }

@@ -9,7 +9,7 @@
 //   bitmap <module> <id> <language id> <width>x<height> <rule>
 //
 // Rules: any, black (every pixel black), no-black (no pixel black),
-// black-border (every pixel of the outermost rows and columns black),
+// black-rows (every pixel of the top and bottom rows black),
 // black-corners (the four corner pixels black).
 #pragma once
 
@@ -28,7 +28,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class ColourRule { any, black, no_black, black_border, black_corners };
+enum class ColourRule { any, black, no_black, black_rows, black_corners };
 
 struct BitmapExpectation {
     std::uint32_t id = 0;
