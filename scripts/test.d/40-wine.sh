@@ -1,0 +1,13 @@
+# The x86_64 Windows build's tests under 64-bit Wine (the tree stage 30
+# built): the readout and radio scenarios as they run natively, the
+# loader, belvane and coristal against real Win32, and the differential
+# check against the native build. One prefix per build tree, made once and
+# reused; no Wine process outlives the stage.
+source "$(dirname "$0")/../lib.sh"
+source "$root/tests/wine/prefix.sh"
+set -euo pipefail
+
+wine_dir="$root/build/win64/wine"
+trap 'wine_stop "$wine_dir"' EXIT
+wine_prefix_ready "$wine_dir"
+ctest --test-dir "$root/build/win64" --output-on-failure -j "$jobs"
