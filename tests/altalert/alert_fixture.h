@@ -10,6 +10,14 @@
 #include "platform/standin/standin_control.h"
 #include "support/host_fixture.h"
 
+// A copy of a record's field. The host's records are packed to 4 bytes, so
+// in 64-bit builds their pointers may sit off their natural alignment; a
+// check must compare a copy rather than bind a reference to the field.
+template <class T>
+T field(T value) {
+    return value;
+}
+
 // The simulator's registry key with a player name and the given folder.
 inline void host_registry_complete(const std::string& path) {
     emu::set_host_registry_value("PlayerName", "Pilot");

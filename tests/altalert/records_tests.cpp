@@ -10,41 +10,40 @@ using ::testing::ElementsAre;
 TEST_F(AlertTest, LinkageListsTheOneGaugeAndTheImportTableIsTheHosts) {
     const GAUGESLINKAGE& l = belvane.linkage();
     EXPECT_EQ(l.module_id, 0x13u);
-    EXPECT_NE(l.module_init, nullptr);
-    EXPECT_NE(l.module_deinit, nullptr);
+    EXPECT_NE(field(l.module_init), nullptr);
+    EXPECT_NE(field(l.module_deinit), nullptr);
     EXPECT_EQ(l.flags, 0u);
     EXPECT_EQ(l.module_version, 0u);
     EXPECT_EQ(l.sim_version, 0u);
-    EXPECT_EQ(l.gauge_header_ptr[0], belvane.gauge("belvane").header);
-    EXPECT_EQ(l.gauge_header_ptr[1], nullptr);
+    EXPECT_EQ(field(l.gauge_header_ptr[0]), belvane.gauge("belvane").header);
+    EXPECT_EQ(field(l.gauge_header_ptr[1]), nullptr);
     EXPECT_EQ(belvane.import_table().panels.id, 0x0Fu);
     EXPECT_EQ(belvane.import_table().end.id, 0u);
-    EXPECT_EQ(belvane.import_table().end.services, nullptr);
+    EXPECT_EQ(field(belvane.import_table().end.services), nullptr);
 }
 
 TEST_F(AlertTest, HeaderIsVersion610WithItsRoutinesAndNoMouseListOrCallback) {
     const GAUGEHDR& h = *belvane.gauge("belvane").header;
     EXPECT_EQ(h.gauge_header_version, 610u);
     EXPECT_STREQ(h.gauge_name, "belvane");
-    EXPECT_EQ(h.elements_list[1], nullptr);
-    for (const void* routine : {reinterpret_cast<const void*>(h.query_routine), reinterpret_cast<const void*>(h.install_routine),
-                                reinterpret_cast<const void*>(h.initialize_routine), reinterpret_cast<const void*>(h.update_routine),
-                                reinterpret_cast<const void*>(h.generate_routine), reinterpret_cast<const void*>(h.draw_routine),
-                                reinterpret_cast<const void*>(h.kill_routine)})
-        EXPECT_NE(routine, nullptr);
+    EXPECT_EQ(field(h.elements_list[1]), nullptr);
+    const bool every_routine = h.query_routine != nullptr && h.install_routine != nullptr &&
+                               h.initialize_routine != nullptr && h.update_routine != nullptr &&
+                               h.generate_routine != nullptr && h.draw_routine != nullptr && h.kill_routine != nullptr;
+    EXPECT_TRUE(every_routine);
     EXPECT_EQ(h.size_x_mm, 100u);
     EXPECT_EQ(h.size_y_mm, 0u);
-    EXPECT_EQ(h.mouse_rect, nullptr);
-    EXPECT_EQ(h.gauge_callback, nullptr);
+    EXPECT_EQ(field(h.mouse_rect), nullptr);
+    EXPECT_EQ(field(h.gauge_callback), nullptr);
 }
 
 // Read before install, while the records hold only what the module wrote.
 TEST_F(AlertTest, CanvasAndLightAreDeclaredAsTheirTableSays) {
     GAUGEHDR* h = belvane.gauge("belvane").header;
     const auto* canvas_record = reinterpret_cast<const ELEMENT_STATIC_IMAGE*>(h->elements_list[0]);
-    ASSERT_NE(canvas_record->header.next_element, nullptr);
+    ASSERT_NE(field(canvas_record->header.next_element), nullptr);
     const auto* light_record = reinterpret_cast<const ELEMENT_ICON*>(canvas_record->header.next_element[0]);
-    EXPECT_EQ(canvas_record->header.next_element[1], nullptr);
+    EXPECT_EQ(field(canvas_record->header.next_element[1]), nullptr);
 
     struct element_case {
         const char* name;
@@ -64,15 +63,15 @@ TEST_F(AlertTest, CanvasAndLightAreDeclaredAsTheirTableSays) {
         EXPECT_EQ(c.e.position.x, c.position.x);
         EXPECT_EQ(c.e.position.y, c.position.y);
         EXPECT_EQ(c.e.previous_position.x | c.e.previous_position.y | c.e.ofs.x | c.e.ofs.y, 0);
-        EXPECT_EQ(c.e.gauge_header, h);
-        EXPECT_EQ(c.e.previous_element, nullptr);
+        EXPECT_EQ(field(c.e.gauge_header), h);
+        EXPECT_EQ(field(c.e.previous_element), nullptr);
         EXPECT_EQ(c.e.image_flags, c.flags);
         EXPECT_EQ(c.e.aircraft_special_instrumentation, 0u);
         EXPECT_EQ(c.e.reserved, 0u);
     }
-    EXPECT_EQ(canvas_record->header.failure_systems, nullptr);
-    EXPECT_EQ(canvas_record->image_data, nullptr);
-    EXPECT_EQ(light_record->header.next_element, nullptr);
+    EXPECT_EQ(field(canvas_record->header.failure_systems), nullptr);
+    EXPECT_EQ(field(canvas_record->image_data), nullptr);
+    EXPECT_EQ(field(light_record->header.next_element), nullptr);
 
     const FAILURE_RECORD* f = light_record->header.failure_systems;
     ASSERT_NE(f, nullptr);
@@ -82,7 +81,7 @@ TEST_F(AlertTest, CanvasAndLightAreDeclaredAsTheirTableSays) {
     EXPECT_EQ(f[1].key | f[1].action | f[1].reserved, 0u);
 
     EXPECT_EQ(light_record->source_var.id, 0u);
-    EXPECT_EQ(light_record->update_callback.variable, nullptr);
+    EXPECT_EQ(field(light_record->update_callback.variable), nullptr);
     EXPECT_EQ(light_record->frame_count, 1u);
 }
 
@@ -97,7 +96,7 @@ TEST_F(AlertTest, MouseListIsAnEmptyParentThatTakesNoClick) {
         EXPECT_EQ(m[i].relative_box.x | m[i].relative_box.y | m[i].relative_box.width | m[i].relative_box.height, 0);
         EXPECT_EQ(m[i].cursor, CURSOR_NONE);
         EXPECT_EQ(m[i].help_id | m[i].mouse_flags | m[i].event_id, 0u);
-        EXPECT_EQ(m[i].mouse_function, nullptr);
+        EXPECT_EQ(field(m[i].mouse_function), nullptr);
     }
     EXPECT_THAT(kinds, ElementsAre(MOUSE_RECT_PARENT, MOUSE_RECT_END_PARENT, MOUSE_RECT_EOL));
 
