@@ -9,9 +9,10 @@ cmake --build "$root/build/win32" -j "$jobs"
 configure "$root/build/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" -DGAUGE_NATIVE_TREE="$root/build/native"
 cmake --build "$root/build/win64" -j "$jobs"
 
-# The check is a native program of ours that reads the files back.
+# The check is a native program of ours that reads the files back; the
+# native transcript is what the Windows one is compared with in stage 40.
 configure "$root/build/native"
-cmake --build "$root/build/native" -j "$jobs" --target pecheck
+cmake --build "$root/build/native" -j "$jobs" --target pecheck gauge_transcript
 pecheck="$root/build/native/tools/pecheck/pecheck"
 table="$root/tools/pecheck/modules.table"
 

@@ -9,5 +9,6 @@ set -euo pipefail
 
 wine_dir="$root/build/win64/wine"
 trap 'wine_stop "$wine_dir"' EXIT
-wine_prefix_ready "$wine_dir"
+# One server for the whole stage: the test programs attach to it.
+wine_start "$wine_dir"
 ctest --test-dir "$root/build/win64" --output-on-failure -j "$jobs"

@@ -35,6 +35,17 @@ wine_prefix_ready() {
   ) 9>"$wine_dir/prefix.lock"
 }
 
+# Starts the prefix's server and its services for a run of many programs.
+# Started here, with their output going nowhere, the services do not hold
+# the output of the first test program open after it ends (ctest would wait
+# for them).
+wine_start() {
+  local wine_dir=$1
+  wine_prefix_ready "$wine_dir"
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
 # Ends every Wine process of the prefix.
 wine_stop() {
   local wine_dir
