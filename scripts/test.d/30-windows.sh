@@ -28,3 +28,22 @@ for pair in i686:win32 x86_64:win64; do
   fi
   "$pecheck" "$table" "$tree" "${modules[@]}"
 done
+
+# What ships is the stripped i686 files: they must pass the same check.
+stripped="$root/build/win32/stripped"
+rm -rf "$stripped" && mkdir -p "$stripped"
+for gau in "$root"/build/win32/modules/*.gau; do
+  i686-w64-mingw32-strip -o "$stripped/$(basename "$gau")" "$gau"
+done
+"$pecheck" "$table" i686 "$stripped"/*.gau
+
+# The sample panel configuration places exactly the gauges the modules have.
+transcript="$root/build/native/tests/differential/gauge_transcript"
+have=$("$transcript" --list "$root"/build/native/modules/*.so | sort)
+placed=$(sed -n 's/^gauge[0-9]*=\([^,]*\),.*/\1/p' "$root/scripts/build.d/dist/panel.cfg" | sort)
+if [ "$have" != "$placed" ]; then
+  echo "windows: scripts/build.d/dist/panel.cfg does not place exactly the modules' gauges:" >&2
+  diff <(echo "$have") <(echo "$placed") >&2 || true
+  exit 1
+fi
+echo "windows: panel.cfg places all $(echo "$have" | wc -l) gauges"

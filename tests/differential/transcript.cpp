@@ -1,4 +1,5 @@
 // gauge_transcript <module file>...
+// gauge_transcript --list <module file>...
 //
 // Runs one fixed scenario over every gauge of every module given and
 // prints what the host saw: the module's bitmaps (as checksums), then for
@@ -7,6 +8,8 @@
 // elements again after the clicks. The native build and the Windows build
 // under Wine must print the same: texts from the stand-in's formatter and
 // the real wsprintfA, bitmaps from the ELF section and from PE resources.
+// With --list it prints only module!gauge for every gauge, as a panel
+// configuration names them.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -28,11 +31,10 @@ struct Setting {
     double value;
 };
 
-// Host variables in three steps: the host's defaults, a flight in feet
-// with radios tuned, and a metric flight with values at and past the ends
-// of their ranges. They cover the tokens every module reads.
+// Host variables in steps after the first (every token 0): a flight in
+// feet with radios tuned, and a metric flight with values at and past the
+// ends of their ranges. They cover the tokens every module reads.
 const std::vector<std::vector<Setting>> steps = {
-    {},
     {
         {0x02, false, 256.0 * 120.0}, {0x03, false, 13}, {0x04, false, 7}, {0x05, false, 42},
         {0x06, false, 21}, {0x07, false, 5}, {0x16, false, 359.6}, {0x2D, false, 123.4},
@@ -109,7 +111,7 @@ void print_events(emu::Host& host) {
                     e.origin == emu::HostEvent::Origin::module ? "module" : "area", e.id, e.value);
 }
 
-void apply(emu::Host& host, const std::vector<Setting>& settings) {
+void set_variables(emu::Host& host, const std::vector<Setting>& settings) {
     for (const Setting& s : settings) {
         if (s.integer)
             host.set_integer(s.token, static_cast<std::uint32_t>(s.value));
@@ -118,12 +120,20 @@ void apply(emu::Host& host, const std::vector<Setting>& settings) {
     }
 }
 
+// Every token of the scenario at 0, so that each gauge starts alike.
+std::vector<Setting> all_zero() {
+    std::vector<Setting> zero = steps.front();
+    for (Setting& s : zero) s.value = 0;
+    return zero;
+}
+
 void run_gauge(emu::Host& host, emu::Module& module, const emu::GaugeInfo& info) {
     std::printf("gauge %s version %u size %u mm\n", info.name.c_str(), info.header_version, info.size_x_mm);
+    set_variables(host, all_zero());
     emu::Gauge& g = host.install(module, info.name);
     print_events(host);
-    for (std::size_t step = 0; step < steps.size(); ++step) {
-        apply(host, steps[step]);
+    for (std::size_t step = 0; step <= steps.size(); ++step) {
+        if (step > 0) set_variables(host, steps[step - 1]);
         host.frames(2);
         std::printf(" step %zu\n", step);
         print_elements(g);
@@ -157,15 +167,26 @@ int main(int argc, char** argv) {
 #if defined(_WIN32)
     _setmode(_fileno(stdout), _O_BINARY);  // the same line ends as the native run
 #endif
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: gauge_transcript <module file>...\n");
+    const bool list = argc > 1 && std::string(argv[1]) == "--list";
+    const int first = list ? 2 : 1;
+    if (argc <= first) {
+        std::fprintf(stderr, "usage: gauge_transcript [--list] <module file>...\n");
         return 2;
     }
     try {
-        for (int i = 1; i < argc; ++i) {
+        for (int i = first; i < argc; ++i) {
+            if (list) {
+                emu::Host host;
+                const std::string path = argv[i];
+                std::string name = path.substr(path.find_last_of("/\\") + 1);
+                name = name.substr(0, name.rfind('.'));
+                for (const emu::GaugeInfo& info : host.load(path).gauges())
+                    std::printf("%s!%s\n", name.c_str(), info.name.c_str());
+                continue;
+            }
             emu::Host host;
             emu::Module& module = host.load(argv[i]);
-            std::printf("module %d of %d: id 0x%X, %zu gauges\n", i, argc - 1, module.linkage().module_id,
+            std::printf("module %d of %d: id 0x%X, %zu gauges\n", i, argc - first, module.linkage().module_id,
                         module.gauges().size());
             print_bitmaps(module);
             for (const emu::GaugeInfo& info : module.gauges()) run_gauge(host, module, info);
