@@ -69,7 +69,11 @@ TEST_F(ProbeTest, AnUnknownGaugeNameIsAnErrorNamingIt) {
 TEST_F(HostFixture, RefusesFilesThatAreNotGaugeModules) {
     const std::string text_file = std::string(GAUGE_BINARY_DIR) + "/not_a_module.gau";
     std::ofstream(text_file) << "this is text\n";
+#if defined(_WIN32)
+    const std::string plain_library = "C:\\windows\\system32\\version.dll";  // a system library
+#else
     const std::string plain_library = std::string(GAUGE_BINARY_DIR) + "/lib/libwin32_standin.so";
+#endif
     struct row {
         std::string path;
         const char* says;

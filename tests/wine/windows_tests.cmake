@@ -12,7 +12,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/run.sh ${GAUGE_WINE_
 
 # Which test folders build for Windows: those whose tests use only the
 # emulator's API, and the Wine-side tests of real Win32 behaviour.
-set(GAUGE_WINDOWS_TEST_DIRS readouts radio wine differential)
+set(GAUGE_WINDOWS_TEST_DIRS emulator readouts radio wine differential)
 
 # add_windows_test(<target> [ENVIRONMENT <VAR=value>...] [ARGS <args>...] [NAME <test name>])
 function(add_windows_test target)

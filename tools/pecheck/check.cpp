@@ -1,7 +1,5 @@
 #include "tools/pecheck/check.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -19,11 +17,6 @@ std::string hex(unsigned value, int digits = 4) {
     return text;
 }
 
-std::string upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
 std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
     return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
            static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
@@ -35,7 +28,7 @@ std::uint16_t le16(const std::vector<std::uint8_t>& b, std::size_t at) {
 
 // The MinGW runtime libraries that a statically linked module must not need.
 bool is_mingw_runtime(const std::string& dll) {
-    const std::string u = upper(dll);
+    const std::string u = upper_case(dll);
     return u.rfind("LIBGCC_S", 0) == 0 || u.rfind("LIBSTDC++", 0) == 0 || u.rfind("LIBWINPTHREAD", 0) == 0;
 }
 
@@ -71,14 +64,14 @@ void check_imports(const PeFile& pe, const Table& table, const ModuleExpectation
             out.push_back(std::string(how) + " the MinGW runtime library " + dll + " (the runtime must be linked statically)");
             return;
         }
-        const std::string u = upper(dll);
+        const std::string u = upper_case(dll);
         if (table.common_dlls.count(u) == 0 && want.dlls.count(u) == 0)
             out.push_back(std::string(how) + " " + dll + ", which is not among the allowed DLLs");
     };
     for (const std::string& dll : pe.imported_dlls) check(dll, "imports");
     for (const std::string& dll : pe.delay_imported_dlls) check(dll, "delay-loads");
     std::set<std::string> imported;
-    for (const std::string& dll : pe.imported_dlls) imported.insert(upper(dll));
+    for (const std::string& dll : pe.imported_dlls) imported.insert(upper_case(dll));
     for (const std::string& dll : want.dlls)
         if (imported.count(dll) == 0) out.push_back("does not import " + dll + ", which this module needs");
 }

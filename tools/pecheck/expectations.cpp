@@ -9,11 +9,6 @@ namespace pecheck {
 
 namespace {
 
-std::string upper(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
 class LineParser {
 public:
     LineParser(const std::string& what, int line, const std::string& text) : where_(what + ":" + std::to_string(line)), in_(text) {}
@@ -62,6 +57,11 @@ ColourRule parse_rule(LineParser& p) {
 
 }  // namespace
 
+std::string upper_case(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
 std::string rule_name(ColourRule rule) {
     switch (rule) {
     case ColourRule::black: return "black";
@@ -92,7 +92,7 @@ Table parse_table(const std::string& text, const std::string& what) {
         } else if (kind == "dlls") {
             const std::string module = p.word("module");
             for (const std::string& dll : p.rest())
-                (module == "*" ? t.common_dlls : t.modules[module].dlls).insert(upper(dll));
+                (module == "*" ? t.common_dlls : t.modules[module].dlls).insert(upper_case(dll));
         } else if (kind == "language") {
             const std::string module = p.word("module");
             t.modules[module].language = static_cast<std::uint16_t>(p.number("language", 0xFFFF));

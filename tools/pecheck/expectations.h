@@ -56,4 +56,7 @@ Table parse_table(const std::string& text, const std::string& what);
 
 std::string rule_name(ColourRule rule);
 
+// DLL names compare without regard to case, as Windows compares them.
+std::string upper_case(std::string s);
+
 }  // namespace pecheck
