@@ -2,6 +2,7 @@
 // must refuse files it cannot read with one line that names them.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +15,10 @@ namespace {
 
 using pecheck::BitmapExpectation;
 using pecheck::ColourRule;
+
+// Files this test process writes: its own folder, as ctest runs the cases
+// as separate processes side by side.
+std::string scratch() { return std::string(PECHECK_SCRATCH) + "/" + std::to_string(getpid()); }
 
 std::string fixture(const std::string& variant) { return std::string(PECHECK_FIXTURES) + "/" + variant + "/fixture.gau"; }
 
@@ -194,21 +199,20 @@ std::string read_all(const std::string& path) {
 }
 
 ProgramRun run_pecheck(const std::string& args) {
-    const std::string scratch = PECHECK_SCRATCH;
-    std::filesystem::create_directories(scratch);
-    const std::string command =
-        std::string(PECHECK_PROGRAM) + " " + args + " >" + scratch + "/out.txt 2>" + scratch + "/err.txt";
+    const std::string dir = scratch();
+    std::filesystem::create_directories(dir);
+    const std::string command = std::string(PECHECK_PROGRAM) + " " + args + " >" + dir + "/out.txt 2>" + dir + "/err.txt";
     const int raw = std::system(command.c_str());
     ProgramRun r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = read_all(scratch + "/out.txt");
-    r.err = read_all(scratch + "/err.txt");
+    r.out = read_all(dir + "/out.txt");
+    r.err = read_all(dir + "/err.txt");
     return r;
 }
 
 std::string scratch_file(const std::string& name, const std::string& content) {
-    std::filesystem::create_directories(PECHECK_SCRATCH);
-    const std::string path = std::string(PECHECK_SCRATCH) + "/" + name;
+    std::filesystem::create_directories(scratch());
+    const std::string path = scratch() + "/" + name;
     std::ofstream(path, std::ios::binary) << content;
     return path;
 }
@@ -230,10 +234,10 @@ TEST_P(PecheckProgram, FailsWithOneLineNamingTheInput) {
 }
 
 const std::string table = PECHECK_TABLE;
-const std::string missing = std::string(PECHECK_SCRATCH) + "/missing.gau";
-const std::string text_file = std::string(PECHECK_SCRATCH) + "/notes.gau";
-const std::string cut_file = std::string(PECHECK_SCRATCH) + "/cut.gau";
-const std::string bad_table = std::string(PECHECK_SCRATCH) + "/bad.table";
+const std::string missing = scratch() + "/missing.gau";
+const std::string text_file = scratch() + "/notes.gau";
+const std::string cut_file = scratch() + "/cut.gau";
+const std::string bad_table = scratch() + "/bad.table";
 
 INSTANTIATE_TEST_SUITE_P(
     Pecheck, PecheckProgram,
@@ -254,6 +258,10 @@ public:
         scratch_file("bad.table", "machine x86_64 0x8664\nexports ImportTable Linkage\nbitmap fixture 4096 0x040C 60by30 black\n");
         const std::string good = read_all(fixture("good"));
         scratch_file("cut.gau", good.substr(0, 1024));
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(scratch(), ignored);
     }
 };
 const auto* files = ::testing::AddGlobalTestEnvironment(new PecheckFiles);
