@@ -55,12 +55,9 @@ protected:
 
     emu::Gauge& install() { return host->install(*module, GetParam().gauge); }
 
-    // A click in the middle of every area of the gauge's mouse list.
+    // A press in the middle of every area of the gauge's mouse list.
     void click_everywhere(emu::Gauge& g) {
-        for (const survey::Area& a : survey::mouse_areas(g)) {
-            const PIXPOINT p = survey::point_in(a, 128, 128);
-            host->click(g, p.x, p.y);
-        }
+        for (const survey::Area& a : survey::mouse_areas(g)) survey::press(*host, g, a);
     }
 
     void expect_nothing_held_beyond_start() {

@@ -113,8 +113,8 @@ void one_cycle(const Options& o, int cycle) {
         check_faults(host, "frames in " + which);
         for (emu::Gauge* g : gauges)
             for (const survey::Area& a : survey::mouse_areas(*g)) {
+                survey::press(host, *g, a);
                 const PIXPOINT p = survey::point_in(a, 128, 128);
-                host.click(*g, p.x, p.y);
                 host.hold(*g, p.x, p.y, 3);
             }
         host.frame();

@@ -81,4 +81,10 @@ PIXPOINT point_in(const Area& area, unsigned fx, unsigned fy) {
     return PIXPOINT{along(area.box.x, area.box.width, fx), along(area.box.y, area.box.height, fy)};
 }
 
+bool press(emu::Host& host, emu::Gauge& gauge, const Area& area) {
+    const PIXPOINT p = point_in(area, 128, 128);
+    if ((area.flags & MOUSE_LEFTSINGLE) == 0 && (area.flags & MOUSE_MOVE_HELD) != 0) return host.drag(gauge, p.x, p.y);
+    return host.click(gauge, p.x, p.y);
+}
+
 }  // namespace survey

@@ -38,6 +38,11 @@ struct Area {
 };
 std::vector<Area> mouse_areas(const emu::Gauge& gauge);
 
+// Presses an area with the event it takes: a click, or for an area that
+// only follows the held pointer, a drag. At the point point_in(128, 128).
+// Returns whether the area took it.
+bool press(emu::Host& host, emu::Gauge& gauge, const Area& area);
+
 // A point inside an area, from two fractions of its width and height
 // (0 to 255 over 256).
 PIXPOINT point_in(const Area& area, unsigned fx, unsigned fy);
