@@ -6,7 +6,6 @@ namespace held {
 
 Resources now() {
     return Resources{
-        .windows = standin::live_windows(),
         .registry_keys = standin::open_registry_keys(),
         .global_blocks = standin::live_global_blocks(),
         .sound_devices = standin::live_sound_devices(),
@@ -21,7 +20,6 @@ std::string Resources::describe() const {
         if (!out.empty()) out += ", ";
         out += std::to_string(n) + " " + what;
     };
-    add(windows, "windows");
     add(registry_keys, "registry keys");
     add(global_blocks, "global blocks");
     add(sound_devices, "sound devices");
