@@ -58,16 +58,26 @@ using LPUNKNOWN = IUnknown*;
 inline constexpr LONG ERROR_SUCCESS = 0;
 inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 inline constexpr LONG ERROR_INVALID_HANDLE = 6;
+inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
 inline constexpr LONG ERROR_MORE_DATA = 234;
+inline constexpr LONG ERROR_KEY_DELETED = 1018;
 inline constexpr REGSAM KEY_READ = 0x20019;
 inline constexpr DWORD REG_SZ = 1;
+inline constexpr DWORD REG_BINARY = 3;
+inline constexpr UINT GMEM_FIXED = 0x00;
+inline constexpr UINT GMEM_MOVEABLE = 0x02;
 inline constexpr UINT GMEM_ZEROINIT = 0x40;
 inline constexpr DWORD DLL_PROCESS_DETACH = 0;
 inline constexpr DWORD DLL_PROCESS_ATTACH = 1;
 inline constexpr DWORD DSSCL_NORMAL = 1;
+inline constexpr DWORD DSSCL_PRIORITY = 2;
+inline constexpr DWORD DSSCL_EXCLUSIVE = 3;
+inline constexpr DWORD DSSCL_WRITEPRIMARY = 4;
 inline constexpr HRESULT DS_OK = 0;
 inline constexpr HRESULT DSERR_NODRIVER = static_cast<HRESULT>(0x88780078u);
 inline constexpr HRESULT DSERR_INVALIDPARAM = static_cast<HRESULT>(0x80070057u);
+inline constexpr HRESULT DSERR_NOAGGREGATION = static_cast<HRESULT>(0x80040110u);
+inline constexpr HRESULT DSERR_ALLOCATED = static_cast<HRESULT>(0x8878000Au);
 
 // The DirectSound device interface, with the two methods the modules use.
 struct IDirectSound {

@@ -1,0 +1,131 @@
+// The KERNEL32 library functions the modules use, over dlopen. Each
+// LoadLibraryA that succeeds is one dlopen and one reference, each
+// FreeLibrary one dlclose, so the library really unloads when its last
+// reference goes, as on Windows. A bare name is looked for in the folder
+// set by standin::set_library_dir and gets the default extension ".so".
+//
+// Handles are tokens that are never reused, so a handle kept past the
+// library's unload is recognised as unknown rather than taken for a
+// library loaded later at the same address.
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "platform/standin/parts.h"
+#include "platform/standin/standin_control.h"
+
+namespace {
+
+struct Library {
+    std::string key;   // the file name in lower case, as GetModuleHandleA matches it
+    void* dl = nullptr;
+    int references = 0;
+};
+
+std::string library_dir;
+std::map<std::uintptr_t, Library> libraries;  // by handle
+std::uintptr_t next_handle = 0x10000;
+
+constexpr const char* default_extension = ".so";
+
+// The final component of a path, Windows or POSIX separators alike.
+std::string file_part(const std::string& name) {
+    const auto slash = name.find_last_of("/\\");
+    return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+bool has_path(const std::string& name) { return name.find_first_of("/\\") != std::string::npos; }
+
+// The name with the default extension when it has none. A trailing dot
+// means "no extension" on Windows and is dropped.
+std::string with_extension(const std::string& name) {
+    if (!name.empty() && name.back() == '.') return name.substr(0, name.size() - 1);
+    return file_part(name).find('.') == std::string::npos ? name + default_extension : name;
+}
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+std::string key_of(const std::string& name) { return lower(file_part(with_extension(name))); }
+
+// Where LoadLibraryA looks for a name: a path as given, a bare name in the
+// library folder (or, with no folder set, wherever dlopen searches).
+std::string file_of(const std::string& name) {
+    const std::string file = with_extension(name);
+    if (has_path(file) || library_dir.empty()) return file;
+    return library_dir + "/" + file;
+}
+
+Library* find(HMODULE module) {
+    const auto it = libraries.find(reinterpret_cast<std::uintptr_t>(module));
+    return it == libraries.end() ? nullptr : &it->second;
+}
+
+std::map<std::uintptr_t, Library>::iterator find_by_key(const std::string& key) {
+    return std::find_if(libraries.begin(), libraries.end(), [&](const auto& entry) { return entry.second.key == key; });
+}
+
+HMODULE handle_of(std::uintptr_t token) { return reinterpret_cast<HMODULE>(token); }
+
+}  // namespace
+
+extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
+    if (name == nullptr || *name == '\0') return nullptr;
+    void* dl = dlopen(file_of(name).c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (dl == nullptr) return nullptr;
+    // The same library loaded again (under any of its names) shares its handle.
+    for (auto& [token, library] : libraries) {
+        if (library.dl == dl) {
+            ++library.references;
+            return handle_of(token);
+        }
+    }
+    const std::uintptr_t token = next_handle;
+    next_handle += 0x10000;
+    libraries[token] = Library{.key = key_of(name), .dl = dl, .references = 1};
+    return handle_of(token);
+}
+
+// Only libraries loaded by LoadLibraryA count; the name is matched by file
+// name without regard to case, with the default extension when it has none.
+extern "C" HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
+    if (name == nullptr) return nullptr;
+    const auto it = find_by_key(key_of(name));
+    return it == libraries.end() ? nullptr : handle_of(it->first);
+}
+
+extern "C" FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name) {
+    const Library* library = find(module);
+    // Names below 0x10000 are ordinals, which the stand-in does not export by.
+    if (library == nullptr || reinterpret_cast<std::uintptr_t>(name) < 0x10000) return nullptr;
+    return reinterpret_cast<FARPROC>(dlsym(library->dl, name));
+}
+
+extern "C" BOOL WINAPI FreeLibrary(HMODULE module) {
+    Library* library = find(module);
+    if (library == nullptr) return FALSE;
+    dlclose(library->dl);
+    if (--library->references == 0) libraries.erase(reinterpret_cast<std::uintptr_t>(module));
+    return TRUE;
+}
+
+namespace standin {
+
+void set_library_dir(const std::string& dir) { library_dir = dir; }
+
+int library_references(const std::string& name) {
+    const auto it = find_by_key(key_of(name));
+    return it == libraries.end() ? 0 : it->second.references;
+}
+
+bool library_loaded(const std::string& name) { return find_by_key(key_of(name)) != libraries.end(); }
+
+void reset_libraries() { library_dir.clear(); }
+
+}  // namespace standin
