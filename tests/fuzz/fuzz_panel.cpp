@@ -56,10 +56,12 @@ void crash(const std::string& why) {
 }
 
 void check_faults(emu::Host& host, const char* after) {
-    if (host.faults().empty()) return;
+    const std::vector<std::string> misuses = standin::faults();
+    if (host.faults().empty() && misuses.empty()) return;
     std::ostringstream out;
     out << "host fault after " << after << ":";
     for (const std::string& f : host.faults()) out << "\n  " << f;
+    for (const std::string& f : misuses) out << "\n  Win32 misuse: " << f;
     crash(out.str());
 }
 

@@ -34,7 +34,9 @@ private:
 // Prints the reason and aborts, so that the fuzzer stops and keeps the input.
 [[noreturn]] void crash(const std::string& why);
 
-// Every contract fault the host saw is a crash.
+// Every contract fault the host saw is a crash, and so is every use of a
+// Win32 function that Windows would reject (a block freed twice, a key
+// closed twice, a device released once too often).
 void check_faults(emu::Host& host, const char* after);
 
 // Once every gauge is killed and every module unloaded, the modules must

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/standin/standin_control.h"
 #include "support/held_resources.h"
 #include "support/host_fixture.h"
 #include "support/panel_survey.h"
@@ -49,6 +50,7 @@ protected:
             for (const std::string& f : host->faults()) ADD_FAILURE() << "host fault: " << f;
             host.reset();
         }
+        for (const std::string& f : standin::take_faults()) ADD_FAILURE() << "Win32 misuse: " << f;
         world::clear();
         EXPECT_EQ(held::now(), before) << "held after the test: " << held::now().describe();
     }

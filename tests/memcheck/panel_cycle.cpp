@@ -2,7 +2,7 @@
 // under valgrind. For each cycle: load every module named, install each of
 // its gauges, run frames with the gauges' variables changing, click every
 // mouse area, kill every gauge, unload every module. Fails (exit 1, one
-// line on stderr) on any host fault or on anything the modules still hold
+// line on stderr) on any host fault, any Win32 misuse, or on anything the modules still hold
 // of the stand-in after a cycle.
 //
 //   panel_cycle [--frames N] [--cycles N] [--only gauge,gauge] [--still] module...
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "emulator/host_emulator.h"
+#include "platform/standin/standin_control.h"
 #include "support/held_resources.h"
 #include "support/panel_survey.h"
 #include "support/simulator_world.h"
@@ -71,6 +72,8 @@ Options parse(int argc, char** argv) {
 
 void check_faults(emu::Host& host, const std::string& after) {
     if (!host.faults().empty()) fail("host fault after " + after + ": " + host.faults().front());
+    const std::vector<std::string> misuses = standin::faults();
+    if (!misuses.empty()) fail("Win32 misuse after " + after + ": " + misuses.front());
 }
 
 // A value that moves every frame through the ranges gauges show: small and

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "counting_allocator.h"
+#include "platform/standin/standin_control.h"
 #include "support/panel_survey.h"
 #include "support/simulator_world.h"
 
@@ -64,8 +65,11 @@ public:
     }
 
     bool healthy(benchmark::State& state) {
-        if (host.faults().empty()) return true;
-        state.SkipWithError(("host fault: " + host.faults().front()).c_str());
+        const std::vector<std::string> misuses = standin::faults();
+        if (host.faults().empty() && misuses.empty()) return true;
+        const std::string what = !host.faults().empty() ? "host fault: " + host.faults().front()
+                                                        : "Win32 misuse: " + misuses.front();
+        state.SkipWithError(what.c_str());
         return false;
     }
 
