@@ -9,6 +9,14 @@
 #include "support/gauge_sound/call_log.h"
 #include "support/host_fixture.h"
 
+// A copy of a record's field. The host's records are packed to 4 bytes, so
+// in 64-bit builds their pointers and doubles may sit off their natural
+// alignment; a check must compare a copy rather than bind a reference.
+template <class T>
+T field(T value) {
+    return value;
+}
+
 class ThrottleTest : public HostFixture {
 protected:
     ThrottleTest() { standin::set_library_dir(GAUGE_SOUND_DIR); }
