@@ -85,10 +85,11 @@ const std::vector<std::string>& modules_under_test() {
         } else {
             out = survey::module_files(GAUGE_MODULE_DIR);
         }
-        // Libraries the modules load themselves (the outside sound library)
-        // are mapped for good as well.
+        // Libraries the modules load themselves (the outside sound library,
+        // whole or without its TerminateSounds) are mapped for good as well.
         std::vector<std::string> mapped = out;
-        for (const std::string& f : survey::module_files(GAUGE_TEST_MODULE_DIR)) mapped.push_back(f);
+        for (const char* dir : {GAUGE_SOUND_DIR, GAUGE_SOUND_WITHOUT_TERMINATE_DIR})
+            for (const std::string& f : survey::module_files(dir)) mapped.push_back(f);
         for (const std::string& f : mapped)
             if (dlopen(f.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE) == nullptr)
                 crash(f + ": cannot be mapped: " + dlerror());
@@ -117,7 +118,9 @@ void set_environment(Input& in) {
         default: standin::set_sound_fault(standin::sound_fault::none); break;
     }
     if (w & 0x40) standin::fail_global_allocs(1 + in.byte() % 3);
-    if (w & 0x80) standin::set_library_dir(GAUGE_TEST_MODULE_DIR);
+    // The outside sound library: found whole, found without TerminateSounds,
+    // or not found at all.
+    if (w & 0x80) standin::set_library_dir((w & 0x40) ? GAUGE_SOUND_WITHOUT_TERMINATE_DIR : GAUGE_SOUND_DIR);
 }
 
 // ---------------------------------------------------------------- values

@@ -53,7 +53,7 @@ const std::vector<std::string>& modules_under_test();
 // Sets up the world outside from the input: whether the simulator's main
 // window exists, what its registry key holds, whether a sound device can be
 // had, whether GlobalAlloc fails, and whether the outside sound library is
-// found. Clears what the previous input set up.
+// found (whole or without TerminateSounds). Clears what the previous input set up.
 void set_environment(Input& in);
 // Takes the simulator's main window away again, if there is one.
 void clear_environment();

@@ -22,7 +22,7 @@ void furnish() {
     open_main_window();
     standin::set_registry_string(HKEY_LOCAL_MACHINE, simulator_key, "PlayerName", "Pilot");
     standin::set_registry_string(HKEY_LOCAL_MACHINE, simulator_key, "path", "C:\\Flight Simulator\\");
-    standin::set_library_dir(GAUGE_TEST_MODULE_DIR);
+    standin::set_library_dir(GAUGE_SOUND_DIR);
 }
 
 }  // namespace world

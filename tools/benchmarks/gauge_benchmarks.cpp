@@ -2,6 +2,8 @@
 // emulator with its service-call log off:
 //   frame/<module>!<gauge>           one whole frame (update, generate, draw;
 //                                    nothing is rendered) of the gauge alone
+//   frame_bare/<module>!<gauge>      the same in a bare world: no main window,
+//                                    no registry key, no outside library
 //   element/<module>!<gauge>/<i>     one call of element i's callback, on the
 //                                    gauge as the emulator installed it
 //   mouse/<module>!<gauge>/<k>       one press of mouse area k (a click, or
@@ -37,8 +39,11 @@ namespace {
 // paid before measuring.
 class Panel {
 public:
-    explicit Panel(const std::vector<survey::GaugeRef>& refs) {
-        world::furnish();
+    // In the simulator's whole world, or in a bare one (no main window, no
+    // registry key, no outside library), where gauges take their failure paths.
+    explicit Panel(const std::vector<survey::GaugeRef>& refs, bool furnished = true) {
+        if (furnished) world::furnish();
+        else world::clear();
         for (const survey::GaugeRef& ref : refs) {
             emu::Module*& m = loaded_[ref.module_path];
             if (m == nullptr) m = &host.load(ref.module_path);
@@ -133,8 +138,8 @@ void set_allocations(benchmark::State& state, std::uint64_t before) {
         static_cast<double>(counting::allocations() - before), benchmark::Counter::kAvgIterations);
 }
 
-void bench_frame(benchmark::State& state, const std::vector<survey::GaugeRef>& refs) {
-    Panel panel(refs);
+void bench_frame(benchmark::State& state, const std::vector<survey::GaugeRef>& refs, bool furnished) {
+    Panel panel(refs, furnished);
     const std::uint64_t before = counting::allocations();
     for (auto _ : state) {
         panel.host.frame();
@@ -174,7 +179,8 @@ std::string label(const survey::GaugeRef& ref) { return ref.module_name + "!" + 
 
 void register_all(const std::vector<survey::GaugeRef>& refs) {
     for (const survey::GaugeRef& ref : refs) {
-        benchmark::RegisterBenchmark(("frame/" + label(ref)).c_str(), bench_frame, std::vector{ref});
+        benchmark::RegisterBenchmark(("frame/" + label(ref)).c_str(), bench_frame, std::vector{ref}, true);
+        benchmark::RegisterBenchmark(("frame_bare/" + label(ref)).c_str(), bench_frame, std::vector{ref}, false);
         Panel panel({ref});
         const emu::Gauge& g = *panel.gauges.front();
         for (std::size_t i = 0; i < g.elements().size(); ++i)
@@ -187,7 +193,7 @@ void register_all(const std::vector<survey::GaugeRef>& refs) {
         for (std::size_t k = 0; k < areas; ++k)
             benchmark::RegisterBenchmark(("mouse/" + label(ref) + "/" + std::to_string(k)).c_str(), bench_mouse, ref, k);
     }
-    benchmark::RegisterBenchmark("panel/all", bench_frame, refs);
+    benchmark::RegisterBenchmark("panel/all", bench_frame, refs, true);
 }
 
 // ---------------------------------------------------------------- allocation report
