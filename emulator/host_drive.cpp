@@ -8,6 +8,7 @@
 //
 // Header 800: the host drives the element list and mouse list itself and
 // calls the gauge callback with a service id around each step:
+//   query:    0, the host's own query, 1 (only when asked: Host::query);
 //   install:  2, element list and mouse list installed, 3;
 //             4, element list initialised, 5;
 //   frame:    6, update, 7; 8, generate, 9; 10, draw, 11;
@@ -80,6 +81,20 @@ Gauge& Host::install(Module& module, const std::string& gauge_name) {
         HostServices::initialize_elements(g);
     }
     return g;
+}
+
+SINT32 Host::query(Gauge& g) {
+    if (!g.alive_) return 0;
+    Driving driving(driving_, &g);
+    HostServices::bind(g);
+    GAUGEHDR* h = g.info_.header;
+    if (g.info_.header_version == GAUGE_HEADER_VERSION_800) {
+        notify(h, PANEL_SERVICE_PRE_QUERY);
+        const SINT32 known = HostServices::owns_root(g, h->elements_list[0]) ? 1 : 0;
+        notify(h, PANEL_SERVICE_POST_QUERY);
+        return known;
+    }
+    return h->query_routine != nullptr ? h->query_routine() : 0;
 }
 
 void Host::frame() {

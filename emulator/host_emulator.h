@@ -177,6 +177,10 @@ public:
     // Installs and initialises a gauge, through its routine set (610, 700)
     // or its element list, mouse list and gauge callback (800).
     Gauge& install(Module& module, const std::string& gauge_name);
+    // Asks a live gauge its query routine (610, 700), or gives a version 800
+    // gauge service ids 0 and 1 around the host's own query; returns what
+    // the query answered (the host answers 1 for a tree it knows).
+    SINT32 query(Gauge& gauge);
     // Kills a live gauge; its state stays readable.
     void kill(Gauge& gauge);
     // One frame for every live gauge, in installation order: update,

@@ -10,7 +10,7 @@ namespace {
 SINT32 HOSTAPI element_list_query(ELEMENT_HEADER* root) {
     HostServices::log("element_list_query", root);
     Gauge* g = HostServices::gauge("element_list_query");
-    return g != nullptr && root != nullptr ? 1 : 0;
+    return g != nullptr && HostServices::owns_root(*g, root) ? 1 : 0;
 }
 
 void HOSTAPI element_list_install(ELEMENT_HEADER* root, MODULE_HANDLE instance) {

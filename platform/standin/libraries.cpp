@@ -6,7 +6,8 @@
 //
 // Handles are tokens that are never reused, so a handle kept past the
 // library's unload is recognised as unknown rather than taken for a
-// library loaded later at the same address.
+// library loaded later at the same address; freeing one, or looking up an
+// entry point in one, is recorded as a fault. Every call is logged.
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -22,6 +23,7 @@ namespace {
 
 struct Library {
     std::string key;   // the file name in lower case, as GetModuleHandleA matches it
+    std::string file;  // as it was opened
     void* dl = nullptr;
     int references = 0;
 };
@@ -67,17 +69,25 @@ Library* find(HMODULE module) {
     return it == libraries.end() ? nullptr : &it->second;
 }
 
+// When two loaded files share a name, the one loaded first, as on Windows.
 std::map<std::uintptr_t, Library>::iterator find_by_key(const std::string& key) {
     return std::find_if(libraries.begin(), libraries.end(), [&](const auto& entry) { return entry.second.key == key; });
 }
 
 HMODULE handle_of(std::uintptr_t token) { return reinterpret_cast<HMODULE>(token); }
 
+std::string logged_name(LPCSTR name) { return name == nullptr ? "-" : name; }
+
 }  // namespace
 
 extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
+    standin::log_call("LoadLibraryA " + logged_name(name));
     if (name == nullptr || *name == '\0') return nullptr;
-    void* dl = dlopen(file_of(name).c_str(), RTLD_NOW | RTLD_LOCAL);
+    // A bare name whose library is loaded already means that library,
+    // whichever folder it came from.
+    const auto loaded = has_path(name) ? libraries.end() : find_by_key(key_of(name));
+    const std::string file = loaded != libraries.end() ? loaded->second.file : file_of(name);
+    void* dl = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (dl == nullptr) return nullptr;
     // The same library loaded again (under any of its names) shares its handle.
     for (auto& [token, library] : libraries) {
@@ -88,28 +98,37 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
     }
     const std::uintptr_t token = next_handle;
     next_handle += 0x10000;
-    libraries[token] = Library{.key = key_of(name), .dl = dl, .references = 1};
+    libraries[token] = Library{.key = key_of(name), .file = file, .dl = dl, .references = 1};
     return handle_of(token);
 }
 
 // Only libraries loaded by LoadLibraryA count; the name is matched by file
 // name without regard to case, with the default extension when it has none.
 extern "C" HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
+    standin::log_call("GetModuleHandleA " + logged_name(name));
     if (name == nullptr) return nullptr;
     const auto it = find_by_key(key_of(name));
     return it == libraries.end() ? nullptr : handle_of(it->first);
 }
 
 extern "C" FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name) {
-    const Library* library = find(module);
     // Names below 0x10000 are ordinals, which the stand-in does not export by.
-    if (library == nullptr || reinterpret_cast<std::uintptr_t>(name) < 0x10000) return nullptr;
+    const auto ordinal = reinterpret_cast<std::uintptr_t>(name);
+    standin::log_call("GetProcAddress " + (ordinal < 0x10000 ? "#" + std::to_string(ordinal) : std::string(name)));
+    const Library* library = find(module);
+    if (library == nullptr && module != nullptr)
+        standin::record_fault("GetProcAddress: a handle that is not a loaded library");
+    if (library == nullptr || ordinal < 0x10000) return nullptr;
     return reinterpret_cast<FARPROC>(dlsym(library->dl, name));
 }
 
 extern "C" BOOL WINAPI FreeLibrary(HMODULE module) {
+    standin::log_call("FreeLibrary");
     Library* library = find(module);
-    if (library == nullptr) return FALSE;
+    if (library == nullptr) {
+        standin::record_fault("FreeLibrary: a handle that is not a loaded library");
+        return FALSE;
+    }
     dlclose(library->dl);
     if (--library->references == 0) libraries.erase(reinterpret_cast<std::uintptr_t>(module));
     return TRUE;

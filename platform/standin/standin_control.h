@@ -63,9 +63,9 @@ void set_library_dir(const std::string& dir);
 int library_references(const std::string& name);
 bool library_loaded(const std::string& name);
 
-// The calls made to the windows, registry, memory and sound functions, in
-// order, one line each: the function's name and then what it was asked,
-// separated by single spaces:
+// The calls made to the windows, registry, memory, sound and library
+// functions, in order, one line each: the function's name and then what it
+// was asked, separated by single spaces:
 //   FindWindowA <class, or "-" for none> [<title>]
 //   RegOpenKeyExA <root or "key">\<sub key> <access, hex 0x...>
 //   RegQueryValueExA <value name> <buffer size, or "-" for no buffer>
@@ -75,6 +75,10 @@ bool library_loaded(const std::string& name);
 //   DirectSoundCreate
 //   SetCooperativeLevel <level>
 //   Release
+//   LoadLibraryA <name, or "-" for none>
+//   GetModuleHandleA <name, or "-" for none>
+//   GetProcAddress <entry-point name, or #<ordinal>>
+//   FreeLibrary
 // Roots are written HKLM and HKCU. Every call is logged, failed ones too.
 std::vector<std::string> call_log();
 void clear_call_log();
@@ -84,7 +88,8 @@ void set_call_listener(std::function<void(const std::string&)> listener);
 
 // Uses of the stand-in that Windows would reject or punish: a block freed
 // twice or written past its end, a key closed twice, a device released
-// more often than it was referenced, a handle that was never handed out.
+// more often than it was referenced, a handle that was never handed out
+// or is used after its library was released.
 // Empty in a healthy run.
 std::vector<std::string> faults();
 std::vector<std::string> take_faults();

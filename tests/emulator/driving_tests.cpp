@@ -61,6 +61,17 @@ TEST_F(ProbeTest, Header800GetsEveryServiceIdInOrderAndTwelveLast) {
     EXPECT_FALSE(g.mouse_registered());
 }
 
+TEST_F(ProbeTest, AQueryReachesTheGaugeInsideAHostCall) {
+    emu::Gauge& g610 = host->install(probe, "probe_610");
+    emu::Gauge& g800 = host->install(probe, "probe_800");
+    host->take_events();
+    EXPECT_EQ(host->query(g610), 0) << "probe_610 has no query routine";
+    EXPECT_EQ(host->query(g800), 1);
+    EXPECT_THAT(event_ids(), ElementsAre(0x20000, 0x20001));
+    host->kill(g800);
+    EXPECT_EQ(host->query(g800), 0) << "a killed gauge answers nothing";
+}
+
 TEST_F(ProbeTest, Header610RunsItsRoutinesInOrder) {
     emu::Gauge& g = host->install(probe, "probe_610");
     host->frame();

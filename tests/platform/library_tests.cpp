@@ -5,14 +5,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
-#include "platform/standin/parts.h"
 #include "platform/standin/standin_control.h"
 #include "platform/win32.h"
 #include "support/gauge_sound/call_log.h"
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 namespace {
@@ -22,11 +23,15 @@ const std::string without_terminate_dir = GAUGE_SOUND_WITHOUT_TERMINATE_DIR;
 
 class LibraryTest : public ::testing::Test {
 protected:
-    void SetUp() override { standin::set_library_dir(complete_dir); }
+    void SetUp() override {
+        standin::reset();
+        standin::set_library_dir(complete_dir);
+    }
     void TearDown() override {
         EXPECT_EQ(standin::library_references("GaugeSound"), 0) << "the test left references behind";
+        EXPECT_THAT(standin::take_faults(), IsEmpty());
         while (HMODULE left = GetModuleHandleA("GaugeSound")) FreeLibrary(left);
-        standin::reset_libraries();
+        standin::reset();
     }
     GaugeSoundLog log;
 };
@@ -58,6 +63,9 @@ TEST_F(LibraryTest, EachLoadTakesAReferenceAndTheLastFreeUnloads) {
     EXPECT_EQ(FreeLibrary(first), FALSE);
     EXPECT_EQ(GetProcAddress(first, "GaugePlaySound"), nullptr);
     EXPECT_EQ(standin::library_references("GaugeSound"), 1);
+    EXPECT_THAT(standin::take_faults(),
+                ElementsAre(HasSubstr("FreeLibrary: a handle that is not a loaded library"),
+                            HasSubstr("GetProcAddress: a handle that is not a loaded library")));
     EXPECT_EQ(FreeLibrary(again), TRUE);
 }
 
@@ -94,6 +102,19 @@ TEST_F(LibraryTest, APathIsNotLookedForInTheLibraryFolder) {
     EXPECT_NE(GetProcAddress(h, "GaugePlaySound"), nullptr);
     EXPECT_EQ(GetProcAddress(h, "TerminateSounds"), nullptr);  // the other folder's library
     FreeLibrary(h);
+}
+
+TEST_F(LibraryTest, ABareNameMeansTheLoadedLibraryWhereverItCameFrom) {
+    HMODULE first = LoadLibraryA("GaugeSound");
+    ASSERT_NE(first, nullptr);
+    standin::set_library_dir(without_terminate_dir);
+    HMODULE second = LoadLibraryA("GaugeSound");
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(standin::library_references("GaugeSound"), 2);
+    EXPECT_NE(GetProcAddress(second, "TerminateSounds"), nullptr) << "still the first folder's library";
+    FreeLibrary(second);
+    FreeLibrary(first);
+    EXPECT_THAT(log.take(), ElementsAre("load", "unload"));
 }
 
 TEST_F(LibraryTest, ModuleHandleFindsOnlyALoadedLibraryAndTakesNoReference) {
@@ -138,15 +159,30 @@ TEST_F(LibraryTest, TheLibraryFolderPicksTheVariant) {
     FreeLibrary(h);
 }
 
-TEST_F(LibraryTest, FreeingAnUnknownHandleFails) {
+TEST_F(LibraryTest, FreeingAnUnknownHandleFailsAndIsAFault) {
     EXPECT_EQ(FreeLibrary(nullptr), FALSE);
     EXPECT_EQ(FreeLibrary(reinterpret_cast<HMODULE>(&log)), FALSE);
+    EXPECT_EQ(standin::take_faults().size(), 2u);
+}
+
+TEST_F(LibraryTest, EveryCallIsLogged) {
+    standin::clear_call_log();
+    HMODULE h = LoadLibraryA("GaugeSound");
+    GetModuleHandleA("GaugeSound");
+    GetProcAddress(h, "TerminateSounds");
+    GetProcAddress(h, reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(7)));
+    FreeLibrary(h);
+    LoadLibraryA("Missing");  // failed calls too
+    GetModuleHandleA(nullptr);
+    EXPECT_THAT(standin::call_log(),
+                ElementsAre("LoadLibraryA GaugeSound", "GetModuleHandleA GaugeSound", "GetProcAddress TerminateSounds",
+                            "GetProcAddress #7", "FreeLibrary", "LoadLibraryA Missing", "GetModuleHandleA -"));
 }
 
 TEST_F(LibraryTest, ResetForgetsTheFolderButKeepsLoadedLibrariesCounted) {
     HMODULE h = LoadLibraryA("GaugeSound");
     ASSERT_NE(h, nullptr);
-    standin::reset_libraries();
+    standin::reset();
     EXPECT_EQ(standin::library_references("GaugeSound"), 1);
     EXPECT_EQ(GetModuleHandleA("GaugeSound"), h);
     EXPECT_EQ(FreeLibrary(h), TRUE);

@@ -1,8 +1,13 @@
 // The throttle quadrant gauge: its records, its bitmaps, the levers
 // following the host's throttle variables and clicks setting them.
+//
+// The records are packed as the 32-bit host lays them out, so pointer and
+// float members are read by value (unary +) before a check binds them to a
+// reference.
 #include <gmock/gmock.h>
 
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -33,32 +38,32 @@ std::uint32_t throttle_word(std::int64_t y) { return static_cast<std::uint32_t>(
 TEST_F(ThrottleTest, LinkageAndHeaderNameOneVersion800Gauge) {
     const GAUGESLINKAGE& l = coristal.linkage();
     EXPECT_EQ(l.module_id, 0x13u);
-    EXPECT_NE(field(l.module_init), nullptr);
-    EXPECT_NE(field(l.module_deinit), nullptr);
+    EXPECT_NE(+l.module_init, nullptr);
+    EXPECT_NE(+l.module_deinit, nullptr);
     EXPECT_EQ(l.flags, 0u);
     EXPECT_EQ(l.module_version, 0u);
     EXPECT_EQ(l.sim_version, 0x800u);
-    EXPECT_EQ(field(l.gauge_header_ptr[0]), header());
-    EXPECT_EQ(field(l.gauge_header_ptr[1]), nullptr);
+    EXPECT_EQ(+l.gauge_header_ptr[0], header());
+    EXPECT_EQ(+l.gauge_header_ptr[1], nullptr);
 
     const GAUGEHDR& h = *header();
     EXPECT_EQ(h.gauge_header_version, 800u);
-    EXPECT_STREQ(field(h.gauge_name), "coristal");
-    ASSERT_NE(field(h.elements_list), nullptr);
+    EXPECT_STREQ(h.gauge_name, "coristal");
+    ASSERT_NE(+h.elements_list, nullptr);
     EXPECT_EQ(h.elements_list[0]->resource_id, 256u);
-    EXPECT_EQ(field(h.query_routine), nullptr);
-    EXPECT_EQ(field(h.install_routine), nullptr);
-    EXPECT_EQ(field(h.initialize_routine), nullptr);
-    EXPECT_EQ(field(h.update_routine), nullptr);
-    EXPECT_EQ(field(h.generate_routine), nullptr);
-    EXPECT_EQ(field(h.draw_routine), nullptr);
-    EXPECT_EQ(field(h.kill_routine), nullptr);
+    EXPECT_EQ(+h.query_routine, nullptr);
+    EXPECT_EQ(+h.install_routine, nullptr);
+    EXPECT_EQ(+h.initialize_routine, nullptr);
+    EXPECT_EQ(+h.update_routine, nullptr);
+    EXPECT_EQ(+h.generate_routine, nullptr);
+    EXPECT_EQ(+h.draw_routine, nullptr);
+    EXPECT_EQ(+h.kill_routine, nullptr);
     EXPECT_EQ(h.size_x_mm, 100u);
     EXPECT_EQ(h.size_y_mm, 0u);
-    EXPECT_NE(field(h.mouse_rect), nullptr);
-    EXPECT_NE(field(h.gauge_callback), nullptr);
-    for (std::size_t i = 0; i < sizeof h.host_fields / sizeof h.host_fields[0]; ++i)
-        EXPECT_EQ(field(h.host_fields[i]), nullptr);
+    EXPECT_NE(+h.mouse_rect, nullptr);
+    EXPECT_NE(+h.gauge_callback, nullptr);
+    const char no_host_fields[sizeof h.host_fields] = {};
+    EXPECT_EQ(std::memcmp(h.host_fields, no_host_fields, sizeof no_host_fields), 0);
 }
 
 TEST_F(ThrottleTest, FiveElementsInAChainEachWithItsOwnEmptyFailureList) {
@@ -85,21 +90,21 @@ TEST_F(ThrottleTest, FiveElementsInAChainEachWithItsOwnEmptyFailureList) {
         EXPECT_EQ(e->previous_position.y, 0);
         EXPECT_EQ(e->ofs.x, 0);
         EXPECT_EQ(e->ofs.y, 0);
-        EXPECT_EQ(e->gauge_header, header());
-        EXPECT_EQ(e->previous_element, nullptr);
+        EXPECT_EQ(+e->gauge_header, header());
+        EXPECT_EQ(+e->previous_element, nullptr);
         EXPECT_EQ(e->image_flags, 0x83u);
         EXPECT_EQ(e->aircraft_special_instrumentation, 0u);
         EXPECT_EQ(e->reserved, 0u);
-        ASSERT_NE(e->failure_systems, nullptr);
+        ASSERT_NE(+e->failure_systems, nullptr);
         EXPECT_EQ(e->failure_systems[0].key, 0u);
         EXPECT_EQ(e->failure_systems[0].action, 0u);
         EXPECT_EQ(e->failure_systems[0].reserved, 0u);
         failure_lists.push_back(e->failure_systems);
         if (r.bitmap == 8192) {
-            EXPECT_EQ(e->next_element, nullptr) << "the last element has no child list";
+            EXPECT_EQ(+e->next_element, nullptr) << "the last element has no child list";
             e = nullptr;
         } else {
-            ASSERT_NE(e->next_element, nullptr);
+            ASSERT_NE(+e->next_element, nullptr);
             EXPECT_EQ(e->next_element[1], nullptr) << "exactly one child";
             e = e->next_element[0];
         }
@@ -114,11 +119,11 @@ TEST_F(ThrottleTest, SlidersReadTheirEnginesThrottleAndMoveOnlyUpAndDown) {
         SCOPED_TRACE(n);
         const ELEMENT_SLIDER* s = slider(g, n);
         EXPECT_EQ(s->source_var_x.id, 0u);
-        EXPECT_EQ(field(s->scale_x), 0.0);
-        EXPECT_NE(field(s->update_x), nullptr);
+        EXPECT_EQ(+s->scale_x, 0.0);
+        EXPECT_NE(+s->update_x, nullptr);
         EXPECT_EQ(s->source_var_y.id, throttle_tokens[n - 1]);
-        EXPECT_EQ(field(s->scale_y), -0.00958251953125);
-        EXPECT_NE(field(s->update_y), nullptr);
+        EXPECT_EQ(+s->scale_y, -0.00958251953125);
+        EXPECT_NE(+s->update_y, nullptr);
     }
 }
 
@@ -152,7 +157,7 @@ TEST_F(ThrottleTest, MouseListHasFourLeverAreasInsideOneParent) {
         EXPECT_EQ(r[i].mouse_flags, rows[i].flags);
         EXPECT_EQ(r[i].event_id, 0u);
         EXPECT_EQ(r[i].mouse_function != nullptr, rows[i].callback);
-        EXPECT_EQ(field(r[i].api_data), nullptr);
+        EXPECT_EQ(+r[i].api_data, nullptr);
     }
 }
 

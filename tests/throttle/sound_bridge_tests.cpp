@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "throttle_fixture.h"
 
@@ -37,6 +38,21 @@ TEST_F(ThrottleTest, OneGaugeHoldsTheLibraryFromInitialisationToKill) {
     EXPECT_EQ(references(), 1);
 }
 
+TEST_F(ThrottleTest, EachStepGetsTheLibraryThenLooksUpItsEntryPointsInOrder) {
+    log_library_calls();
+    const char* play = "GetProcAddress GaugePlaySound";
+    const char* stop = "GetProcAddress GaugeStopSound";
+    const char* terminate = "GetProcAddress TerminateSounds";
+
+    emu::Gauge& g = host->install(coristal, "coristal");  // no handle held: load
+    EXPECT_THAT(sound_log.take(), ElementsAre("LoadLibraryA GaugeSound", "load", play, stop, terminate));
+    host->frame();  // the loaded library is found, not loaded again
+    EXPECT_THAT(sound_log.take(), ElementsAre("GetModuleHandleA GaugeSound", play, stop, terminate));
+    host->kill(g);  // TerminateSounds is the last call into the library before its release
+    EXPECT_THAT(sound_log.take(), ElementsAre("GetModuleHandleA GaugeSound", play, stop, terminate,
+                                              "TerminateSounds", "FreeLibrary", "unload"));
+}
+
 TEST_F(ThrottleTest, AKillWithNoEarlierStepStillTerminatesAndReleases) {
     service(PANEL_SERVICE_PRE_KILL);
     EXPECT_THAT(sound_log.take(), ElementsAre("load", "TerminateSounds", "unload"));
@@ -57,16 +73,20 @@ TEST_F(ThrottleTest, RepeatedInitialisationsLoadTheLibraryOnce) {
 
 TEST_F(ThrottleTest, OtherServiceIdsChangeNothingAndCallNothing) {
     const SINT32 ids[] = {0, 1, 2, 3, 5, 7, 8, 9, 10, 11, 13, 14, 1000, -1, std::numeric_limits<SINT32>::min()};
+    standin::clear_call_log();
     for (SINT32 id : ids) service(id);  // nothing held: nothing is loaded
     EXPECT_EQ(references(), 0);
     EXPECT_FALSE(standin::library_loaded("GaugeSound"));
     EXPECT_THAT(sound_log.take(), IsEmpty());
+    EXPECT_THAT(standin::call_log(), IsEmpty());
 
     service(PANEL_SERVICE_PRE_INITIALIZE);
     sound_log.take();
+    standin::clear_call_log();
     for (SINT32 id : ids) service(id);  // held: nothing is released or called
     EXPECT_EQ(references(), 1);
     EXPECT_THAT(sound_log.take(), IsEmpty());
+    EXPECT_THAT(standin::call_log(), IsEmpty());
     service(PANEL_SERVICE_PRE_KILL);
     EXPECT_EQ(references(), 0);
 }
@@ -98,8 +118,13 @@ TEST_F(ThrottleTest, WithoutTheLibraryTheGaugeWorksAndEachUpdateTriesAgain) {
     standin::set_library_dir(empty);
 
     emu::Gauge& g = host->install(coristal, "coristal");
+    log_library_calls();
+    host->frames(2);  // one load attempt per update, and no look-up without a library
+    EXPECT_THAT(sound_log.take(), ElementsAre("GetModuleHandleA GaugeSound", "LoadLibraryA GaugeSound",
+                                              "GetModuleHandleA GaugeSound", "LoadLibraryA GaugeSound"));
+    standin::set_call_listener({});
     host->set_number(0x80, 16384);
-    host->frames(2);
+    host->frame();
     EXPECT_EQ(g.element(lever(1)).placed.y, 35);
     ASSERT_TRUE(host->click(g, 60, 100));
     EXPECT_EQ(host->take_events().size(), 1u);
@@ -121,10 +146,10 @@ TEST_F(ThrottleTest, AKillWithoutTheLibraryCallsAndReleasesNothing) {
     standin::set_library_dir(std::string(GAUGE_BINARY_DIR) + "/no_libraries_here");
     emu::Gauge& g = host->install(coristal, "coristal");
     host->frame();
+    log_library_calls();
     host->kill(g);
-    EXPECT_THAT(sound_log.take(), IsEmpty());
+    EXPECT_THAT(sound_log.take(), ElementsAre("GetModuleHandleA GaugeSound", "LoadLibraryA GaugeSound"));
     EXPECT_EQ(references(), 0);
-    EXPECT_TRUE(host->faults().empty());
 }
 
 TEST_F(ThrottleTest, AMissingTerminateSoundsIsSkippedAndTheLibraryStillReleased) {
@@ -132,8 +157,12 @@ TEST_F(ThrottleTest, AMissingTerminateSoundsIsSkippedAndTheLibraryStillReleased)
     emu::Gauge& g = host->install(coristal, "coristal");
     host->frame();
     EXPECT_EQ(references(), 1);
+    sound_log.take();
+    log_library_calls();
     host->kill(g);
-    EXPECT_THAT(sound_log.take(), ElementsAre("load", "unload"));
+    EXPECT_THAT(sound_log.take(),
+                ElementsAre("GetModuleHandleA GaugeSound", "GetProcAddress GaugePlaySound",
+                            "GetProcAddress GaugeStopSound", "GetProcAddress TerminateSounds", "FreeLibrary", "unload"));
     EXPECT_EQ(references(), 0);
 }
 

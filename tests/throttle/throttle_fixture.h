@@ -1,5 +1,6 @@
 // A host with the coristal module loaded and the test GaugeSound library
-// in the library folder, its call log open.
+// in the library folder, its call log open. Every test ends by checking
+// that neither the host nor the stand-in saw a fault.
 #pragma once
 
 #include <string>
@@ -9,17 +10,24 @@
 #include "support/gauge_sound/call_log.h"
 #include "support/host_fixture.h"
 
-// A copy of a record's field. The host's records are packed to 4 bytes, so
-// in 64-bit builds their pointers and doubles may sit off their natural
-// alignment; a check must compare a copy rather than bind a reference.
-template <class T>
-T field(T value) {
-    return value;
-}
-
 class ThrottleTest : public HostFixture {
 protected:
-    ThrottleTest() { standin::set_library_dir(GAUGE_SOUND_DIR); }
+    ThrottleTest() {
+        standin::reset();
+        standin::set_library_dir(GAUGE_SOUND_DIR);
+    }
+
+    void TearDown() override {
+        HostFixture::TearDown();
+        for (const auto& fault : standin::take_faults()) ADD_FAILURE() << "stand-in fault: " << fault;
+        standin::set_call_listener({});
+    }
+
+    // From now on the library calls of the stand-in go into the sound log
+    // too, in order among what runs inside the library.
+    void log_library_calls() {
+        standin::set_call_listener([this](const std::string& line) { sound_log.note(line); });
+    }
 
     // Elements in tree order: the housing, then levers 1 to 4.
     static constexpr std::size_t housing = 0;

@@ -3,8 +3,6 @@
 // log lives. Each line is one event: "load", "unload" or an entry point.
 #pragma once
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -32,6 +30,12 @@ public:
     }
     GaugeSoundLog(const GaugeSoundLog&) = delete;
     GaugeSoundLog& operator=(const GaugeSoundLog&) = delete;
+
+    // Adds a line of the caller's, e.g. a call made outside the library, so
+    // that it falls in order among the library's own.
+    void note(const std::string& line) {
+        std::ofstream(path_, std::ios::app) << line << '\n';
+    }
 
     // The events since the last call.
     std::vector<std::string> take() {
