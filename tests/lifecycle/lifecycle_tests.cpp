@@ -77,7 +77,7 @@ protected:
     emu::Module* module = nullptr;
 };
 
-TEST_P(Lifecycle, ASecondKillDoesNothing) {
+TEST_P(Lifecycle, ASecondKillDoesNothingAndAKilledGaugeGetsNoFramesOrClicks) {
     emu::Gauge& g = install();
     host->frames(3);
     host->kill(g);
@@ -85,6 +85,7 @@ TEST_P(Lifecycle, ASecondKillDoesNothing) {
     host->take_events();
     host->kill(g);
     host->frames(2);  // a killed gauge gets no more frames
+    for (const survey::Area& a : survey::mouse_areas(g)) EXPECT_FALSE(survey::press(*host, g, a));
     EXPECT_TRUE(host->service_calls().empty());
     EXPECT_TRUE(host->events().empty());
     EXPECT_FALSE(g.alive());
