@@ -106,12 +106,11 @@ void clear_environment() { world::clear(); }
 void set_environment(Input& in) {
     world::clear();
     const std::uint8_t w = in.byte();
-    if (w & 0x01) world::open_main_window();
-    if (w & 0x02) standin::create_registry_key(HKEY_LOCAL_MACHINE, world::simulator_key);
-    if (w & 0x04) standin::set_registry_string(HKEY_LOCAL_MACHINE, world::simulator_key, "PlayerName", in.text(32));
+    if (w & 0x01) emu::open_host_window();
+    if (w & 0x02) standin::create_registry_key(HKEY_LOCAL_MACHINE, emu::host_registry_key);
+    if (w & 0x04) emu::set_host_registry_value("PlayerName", in.text(32));
     // Folder paths up to and past what a 260-byte block holds.
-    if (w & 0x08)
-        standin::set_registry_string(HKEY_LOCAL_MACHINE, world::simulator_key, "path", in.text(255) + in.text(64));
+    if (w & 0x08) emu::set_host_registry_value("path", in.text(255) + in.text(64));
     switch ((w >> 4) & 0x03) {
         case 1: standin::set_sound_fault(standin::sound_fault::create_fails); break;
         case 2: standin::set_sound_fault(standin::sound_fault::cooperative_level_fails); break;

@@ -115,6 +115,7 @@ TEST_P(Lifecycle, TwoInstallsBeforeAKillKeepTheirOwnBuffersAndGiveEverythingBack
     emu::Gauge& first = install();
     emu::Gauge& second = install();
     host->frames(5);
+    EXPECT_EQ(texts(second), texts(first));  // the same variables, each in its own buffers
     click_everywhere(first);
     click_everywhere(second);
     host->frames(2);
