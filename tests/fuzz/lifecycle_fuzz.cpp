@@ -39,8 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (const fuzz::Target& t : instances) n += t.gauge->alive() ? 1 : 0;
             return n;
         };
-        // Instances of an unloaded module are dead and forgotten by the host's
-        // module; only live ones stay clickable.
+        // Instances stay listed after their kill or their module's unload:
+        // a kill of a dead instance must do nothing, and only live ones are
+        // clicked.
         while (!in.empty()) {
             const std::uint8_t op = in.byte();
             Slot& slot = slots[in.byte() % slots.size()];
