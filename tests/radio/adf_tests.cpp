@@ -31,6 +31,7 @@ TEST_F(RadioTest, AdfActiveTextFollowsTheMode) {
         host->set_integer(token::adf_ext, c.extension);
         host->frame();
         EXPECT_EQ(text(element::adf_active), c.shown) << std::hex << c.frequency << "/" << c.extension;
+        EXPECT_EQ(value(element::adf_active), host->number(token::adf)) << "the callback returns its argument";
     }
 }
 

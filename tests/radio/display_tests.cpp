@@ -141,3 +141,16 @@ TEST_F(RadioTest, FmcButtonTogglesPanelWindow110) {
     EXPECT_EQ(value(element::clock), count_before) << "the FMC button counts no click";
     EXPECT_THAT(host->faults(), IsEmpty());
 }
+
+// The host reads what a handler returns: 0 from every handler, except the
+// FMC button, which hands back what the window toggle answered (1 here).
+TEST_F(RadioTest, HandlersReturnZeroAndTheFmcButtonTheToggleResult) {
+    host->frame();
+    const MOUSERECT* list = gauge->mouse_list();
+    for (const Control& c : controls) {
+        const MOUSE_FUNCTION handler = list[c.child].mouse_function;
+        if (handler == nullptr) continue;
+        PIXPOINT p = centre(c);
+        EXPECT_EQ(handler(&p, MOUSE_LEFTSINGLE), c.child == child::fmc ? 1 : 0) << c.name;
+    }
+}

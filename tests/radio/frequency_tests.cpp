@@ -57,6 +57,33 @@ TEST_F(RadioTest, StandbysStartAtTheirDefaults) {
     EXPECT_EQ(text(element::com_standby), "118.00");
 }
 
+// A standby text callback that finds its standby as last shown leaves the
+// host's buffer alone (here marked by the test acting as the host) and
+// still returns the click count; a step writes the text again.
+TEST_F(RadioTest, StandbyTextsAreWrittenOnlyWhenTheStandbyMoves) {
+    const struct {
+        std::size_t element;
+        int step;
+        const char* stepped;
+    } cases[] = {
+        {element::nav1_standby, child::nav1_whole_up, "109.00"},
+        {element::nav2_standby, child::nav2_whole_up, "109.00"},
+        {element::com_standby, child::com_whole_up, "119.00"},
+        {element::adf_standby, child::adf_units_up, " 201"},
+    };
+    host->frame();
+    for (const auto& c : cases) {
+        char* buffer = reinterpret_cast<const ELEMENT_STRING*>(gauge->element(c.element).element)->string;
+        ASSERT_NE(buffer, nullptr);
+        buffer[0] = 'X';
+        host->frame();
+        EXPECT_EQ(text(c.element)[0], 'X') << "element " << c.element << ": unchanged standby, buffer untouched";
+        EXPECT_EQ(value(c.element), value(element::clock)) << "element " << c.element;
+        click_then_frame(c.step);
+        EXPECT_EQ(text(c.element), c.stepped) << "element " << c.element;
+    }
+}
+
 TEST_F(RadioTest, ActiveTextsShowTheLow16BitsAsAFrequency) {
     const struct {
         std::uint32_t delivered;
@@ -67,8 +94,10 @@ TEST_F(RadioTest, ActiveTextsShowTheLow16BitsAsAFrequency) {
     for (const auto& c : cases) {
         for (const Row* row : {&nav1, &nav2, &com}) host->set_integer(row->active_token, c.delivered);
         host->frame();
-        for (const Row* row : {&nav1, &nav2, &com})
+        for (const Row* row : {&nav1, &nav2, &com}) {
             EXPECT_EQ(text(row->active_text), c.shown) << row->name << " delivered " << std::hex << c.delivered;
+            EXPECT_EQ(value(row->active_text), host->number(row->active_token)) << row->name << ": its argument";
+        }
     }
 }
 
