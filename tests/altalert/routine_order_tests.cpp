@@ -62,6 +62,14 @@ TEST_F(AlertTest, InstallAndInitializeCallTheHostInOrder) {
     EXPECT_NE(calls[4].subject, calls[6].subject);
 }
 
+// The query asks the host about the canvas alone and hands its answer back.
+TEST_F(AlertTest, QueryAsksTheHostAboutTheCanvasAndReturnsItsAnswer) {
+    emu::Gauge& g = install();
+    host->clear_service_calls();
+    EXPECT_EQ(host->query(g), 1);  // the host knows the tree it is asked about
+    EXPECT_THAT(call_reader{g}(host->service_calls()), ElementsAre("element_list_query"));
+}
+
 TEST_F(AlertTest, EachFrameUpdatesTheElementsBeforeLookingUpTheVariables) {
     emu::Gauge& g = install();
     host->clear_service_calls();

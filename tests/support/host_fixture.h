@@ -26,6 +26,9 @@ protected:
     emu::Module& load(const std::string& name) { return host->load(module_path(name)); }
 
     void TearDown() override {
+        // Gauges a test leaves alive are killed here, while their faults can
+        // still be reported; otherwise the host's unload would kill them unseen.
+        for (const auto& g : host->gauges()) host->kill(*g);
         for (const auto& fault : host->faults()) ADD_FAILURE() << "host fault: " << fault;
     }
 
