@@ -70,7 +70,12 @@ function(add_gauge_module name)
       OBJECT_DEPENDS ${resources}
       INCLUDE_DIRECTORIES ${CMAKE_CURRENT_BINARY_DIR})
     target_sources(${name} PRIVATE ${embed})
-    target_link_options(${name} PRIVATE -Wl,--version-script=${PROJECT_SOURCE_DIR}/cmake/module_exports.map -Wl,--no-undefined)
+    target_link_options(${name} PRIVATE -Wl,--version-script=${PROJECT_SOURCE_DIR}/cmake/module_exports.map)
+    # Clang keeps its sanitizer and fuzzer runtimes in the executable that
+    # loads the module, so a sanitized clang module leaves them undefined.
+    if(NOT (GAUGES_SANITIZE AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang"))
+      target_link_options(${name} PRIVATE -Wl,--no-undefined)
+    endif()
   endif()
   if(NOT ARG_TEST_ONLY)
     set_property(GLOBAL APPEND PROPERTY GAUGE_MODULES ${name})

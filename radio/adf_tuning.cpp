@@ -39,15 +39,16 @@ FLOAT64 HOSTAPI adf_active_text_cb(FLOAT64 value) {
     return value;
 }
 
-// Rebuilt only when the standby pair moved away from what the text shows;
-// a change of mode alone shows with the next change of the pair.
+// Rebuilt only when the standby pair moved away from what the text shows, or
+// when the buffer shows nothing (a second radio stack's buffers); a change
+// of mode alone shows with the next change of the pair.
 FLOAT64 HOSTAPI adf_standby_text_cb(FLOAT64) {
     if (adf_standby == 0 && adf_standby_ext == 0) {
         adf_standby = adf_default;
         adf_standby_ext = 0;
     }
     const bool unchanged = adf_standby == adf_standby_shown && adf_standby_ext == adf_standby_ext_shown;
-    if (!unchanged && adf_standby_text.string != nullptr) {
+    if (adf_standby_text.string != nullptr && (!unchanged || adf_standby_text.string[0] == '\0')) {
         char work[radio_work_area] = {};
         if (!extended_mode()) wsprintfA(work, " %03X", adf_standby);
         else wsprintfA(work, "%04X.%d", adf_standby, tenths_of(adf_standby_ext));

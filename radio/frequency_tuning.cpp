@@ -39,11 +39,13 @@ static FLOAT64 active_text(ELEMENT_STRING& element, FLOAT64 value) {
     return value;
 }
 
-// Rebuilt only when the standby value moved away from what the text shows.
+// Rebuilt only when the standby value moved away from what the text shows,
+// or when the buffer shows nothing: a second radio stack on the panel has
+// buffers of its own that the shown copy knows nothing of.
 static FLOAT64 standby_text(ELEMENT_STRING& element, std::uint32_t& standby, std::uint32_t& shown,
                             std::uint32_t default_value) {
     if (standby == 0) standby = default_value;
-    if (standby != shown && element.string != nullptr) {
+    if (element.string != nullptr && (standby != shown || element.string[0] == '\0')) {
         write_frequency_text(element, standby);
         shown = standby;
     }

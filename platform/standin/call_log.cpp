@@ -6,12 +6,16 @@
 namespace standin {
 
 namespace {
+// The log keeps the most recent calls only, so that a module running for
+// millions of frames (a benchmark, a fuzzing run) does not grow it forever.
+constexpr std::size_t calls_kept = 4096;
 std::vector<std::string> calls;
 std::vector<std::string> misuses;
 std::function<void(const std::string&)> call_listener;
 }  // namespace
 
 void log_call(const std::string& entry) {
+    if (calls.size() >= 2 * calls_kept) calls.erase(calls.begin(), calls.end() - static_cast<std::ptrdiff_t>(calls_kept));
     calls.push_back(entry);
     if (call_listener) call_listener(entry);
 }

@@ -79,7 +79,8 @@ bool library_loaded(const std::string& name);
 //   GetModuleHandleA <name, or "-" for none>
 //   GetProcAddress <entry-point name, or #<ordinal>>
 //   FreeLibrary
-// Roots are written HKLM and HKCU. Every call is logged, failed ones too.
+// Roots are written HKLM and HKCU. Every call is logged, failed ones too;
+// the log holds at least the last 4096 calls and at most twice that.
 std::vector<std::string> call_log();
 void clear_call_log();
 // Called with each line as it is logged, e.g. to place the calls among

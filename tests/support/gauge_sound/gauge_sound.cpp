@@ -56,10 +56,10 @@ GAUGE_SOUND_API int GAUGE_SOUND_CALL GaugeStopSound(const char* sound) {
 }
 
 #if !defined(GAUGE_SOUND_WITHOUT_TERMINATE)
-GAUGE_SOUND_API int GAUGE_SOUND_CALL TerminateSounds(void) {
-    log_line("TerminateSounds");
-    return 1;
-}
+// No result: the module calls it as a plain entry point without arguments
+// or result, and a call through a function type other than the one defined
+// is undefined behaviour.
+GAUGE_SOUND_API void GAUGE_SOUND_CALL TerminateSounds(void) { log_line("TerminateSounds"); }
 #endif
 
 #if defined(_WIN32)
