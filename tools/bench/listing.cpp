@@ -50,10 +50,10 @@ std::string tokens(const MODULE_VAR* vars, std::size_t n) {
 
 std::string failures(const FAILURE_RECORD* list) {
     if (list == nullptr) return "none";
-    std::string out;
+    std::ostringstream out;
     for (const FAILURE_RECORD* f = list; f->key != 0 || f->action != 0; ++f)
-        out += (out.empty() ? "" : " ") + std::string("(") + std::to_string(f->key) + ", " + std::to_string(f->action) + ")";
-    return out.empty() ? "empty" : out;
+        out << (f == list ? "" : " ") << "(" << f->key << ", " << f->action << ")";
+    return list->key == 0 && list->action == 0 ? "empty" : out.str();
 }
 
 void list_string(std::ostream& out, const ELEMENT_STRING& s) {

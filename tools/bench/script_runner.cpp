@@ -15,7 +15,10 @@ namespace {
 std::string list_of(const std::vector<emu::HostEvent>& events) {
     if (events.empty()) return "none";
     std::string out;
-    for (const emu::HostEvent& e : events) out += (out.empty() ? "" : " ") + describe(e);
+    for (const emu::HostEvent& e : events) {
+        if (!out.empty()) out += ' ';
+        out += describe(e);
+    }
     return out;
 }
 
