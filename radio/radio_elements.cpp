@@ -14,22 +14,23 @@ static constexpr std::uint32_t default_charset = 1;
 
 // ---------------------------------------------------------------- text sizes
 //
-// The host sizes each text buffer from the declared character count. The
-// frequency texts are always six characters. The other counts hold the
-// longest text a callback can build from any value the host delivers:
-//  - ADF: a 32-bit word in hexadecimal is up to eight digits, and the
-//    tenths byte up to three decimal digits: "0" + 8 + "." + 3 for the
-//    active text, 8 + "." + 3 for the standby text;
-//  - transponder: up to eight hexadecimal digits and two spaces;
-//  - clock: three numbers of up to eleven characters ("-2147483648"), two
-//    colons and a space;
-//  - simulation rate: up to eleven characters, ".", up to eleven more.
+// The host sizes each text buffer from the declared character count. Each
+// count holds the longest text the display shows for the values a host
+// delivers in flight; a text longer than its field (a word beyond its
+// digits, a clock or rate out of any range) shows as the field filled
+// with '*' (write_element_text), never written past the buffer:
+//  - frequencies: always six characters, "118.00";
+//  - ADF active: "0344.5", and seven where the frequency carries a
+//    thousands digit the extension does not, "01234.5"; standby "1234.5";
+//  - transponder: four digits and two spaces, "7700  ";
+//  - clock: "23:59:59 ", nine;
+//  - simulation rate: up to "128.00", six.
 static constexpr std::uint32_t frequency_chars = 6;
-static constexpr std::uint32_t adf_active_chars = 13;
-static constexpr std::uint32_t adf_standby_chars = 12;
-static constexpr std::uint32_t xpndr_chars = 10;
-static constexpr std::uint32_t clock_chars = 36;
-static constexpr std::uint32_t sim_rate_chars = 23;
+static constexpr std::uint32_t adf_active_chars = 7;
+static constexpr std::uint32_t adf_standby_chars = 6;
+static constexpr std::uint32_t xpndr_chars = 6;
+static constexpr std::uint32_t clock_chars = 9;
+static constexpr std::uint32_t sim_rate_chars = 6;
 
 // ---------------------------------------------------------------- failure lists
 //

@@ -1,13 +1,22 @@
 #include "radio/radio_text.h"
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "platform/win32.h"
 
 bool write_element_text(ELEMENT_STRING& element, const char* text) {
     if (element.string == nullptr) return false;
-    lstrcpyA(element.string, text);
+    const std::size_t field = element.char_count;
+    if (std::strlen(text) <= field) {
+        lstrcpyA(element.string, text);
+    } else {
+        // Cutting would show a wrong value; a full field of '*' says the
+        // value does not fit, as the readouts do.
+        std::memset(element.string, '*', field);
+        element.string[field] = '\0';
+    }
     return true;
 }
 

@@ -8,8 +8,9 @@
 // Room for the longest text any display builds, with its terminating zero.
 inline constexpr int radio_work_area = 40;
 
-// Copies a finished text into the buffer the host supplied for an element;
-// false (nothing written) while the host has supplied none.
+// Copies a finished text into the buffer the host supplied for an element,
+// or fills the element's field with '*' when the text is longer than its
+// character count; false (nothing written) while the host has supplied none.
 bool write_element_text(ELEMENT_STRING& element, const char* text);
 
 // The low 32 bits of an element variable's value, as the host delivers

@@ -22,8 +22,9 @@ TEST_F(RadioTest, AdfActiveTextFollowsTheMode) {
     } cases[] = {
         {false, 0x0344, 0x0000, " 344"},     {false, 0x0344, 0x0105, " 344"},  {true, 0x0344, 0x0005, "0344.5"},
         {true, 0x0344, 0x0000, "0344.0"},    {true, 0x1234, 0x0105, "1234.5"}, {true, 0x1000, 0x0100, "1000.0"},
-        // Words beyond four digits still fit the window's buffer.
-        {true, 0xFFFFFFFF, 0x00FF, "0FFFFFFFF.255"}, {false, 0xFFFFFFFF, 0, " FFFFFFFF"},
+        {true, 0x1234, 0x0005, "01234.5"},  // a thousands digit the extension does not carry
+        // Words beyond their digits do not fit the window: its field fills with '*'.
+        {true, 0xFFFFFFFF, 0x00FF, "*******"}, {false, 0xFFFFFFFF, 0, "*******"},
     };
     for (const auto& c : cases) {
         host->set_number(token::adf_mode, c.extended ? 1.0 : 0.0);

@@ -22,7 +22,7 @@ TEST_F(RadioTest, TransponderShowsFourDigitsAndTwoSpaces) {
         std::uint32_t code;
         const char* shown;
     } cases[] = {{0x1200, "1200  "}, {0x7700, "7700  "}, {0x0000, "0000  "}, {0x0017, "0017  "},
-                 {0xFFFFFFFF, "FFFFFFFF  "}};
+                 {0x12345, "******"}, {0xFFFFFFFF, "******"}};  // beyond four digits: no room
     for (const auto& c : cases) {
         host->set_integer(token::xpndr, c.code);
         host->frame();
@@ -32,7 +32,8 @@ TEST_F(RadioTest, TransponderShowsFourDigitsAndTwoSpaces) {
 }
 
 // Truncation toward zero; values beyond the integer range saturate and
-// NaN counts as 0, so the text is always defined and fits its buffer.
+// NaN counts as 0, so the text is always defined; one wider than the
+// nine-character field shows as the field filled with '*'.
 TEST_F(RadioTest, ClockShowsTruncatedFieldsForAnyValue) {
     const struct {
         double hours, minutes, seconds;
@@ -41,10 +42,11 @@ TEST_F(RadioTest, ClockShowsTruncatedFieldsForAnyValue) {
         {9.0, 5.0, 30.9, "09:05:30 "},
         {23.99, 59.99, 59.99, "23:59:59 "},
         {0.0, 0.0, 0.0, "00:00:00 "},
-        {-0.5, -1.5, 100.0, "00:-1:100 "},
-        {not_a_number, inf, -inf, "00:2147483647:-2147483648 "},
-        {1e300, -1e300, 2147483647.9, "2147483647:-2147483648:2147483647 "},
-        {-2147483648.9, -inf, -inf, "-2147483648:-2147483648:-2147483648 "},
+        {-0.5, -1.5, 10.0, "00:-1:10 "},
+        {-0.5, -1.5, 100.0, "*********"},
+        {not_a_number, inf, -inf, "*********"},
+        {1e300, -1e300, 2147483647.9, "*********"},
+        {-2147483648.9, -inf, -inf, "*********"},
     };
     for (const auto& c : cases) {
         host->set_number(token::hours, c.hours);
@@ -62,11 +64,12 @@ TEST_F(RadioTest, SimulationRateShowsWholeAndHundredthsForAnyValue) {
     } cases[] = {
         {0.25, "0.25"}, {0.5, "0.50"}, {1.0, "1.00"}, {2.0, "2.00"}, {16.0, "16.00"}, {128.0, "128.00"},
         {10.0, "10.00"}, {1.5, "1.50"}, {-0.25, "0.-25"}, {0.0, "0.00"}, {-2.0, "-2.00"},
-        {1e9, "1000000000.00"},            // the whole part times 100 exceeds 32 bits
+        {999.99, "999.99"},  {1000.0, "******"},  // a seventh character does not fit the field
+        {1e9, "******"},                   // the whole part times 100 exceeds 32 bits
         {not_a_number, "0.00"},
-        {inf, "2147483647.2147483647"},
-        {-inf, "-2147483648.-2147483648"},
-        {1e300, "2147483647.2147483647"},
+        {inf, "******"},
+        {-inf, "******"},
+        {1e300, "******"},
     };
     for (const auto& c : cases) {
         host->set_number(token::sim_rate, c.rate);

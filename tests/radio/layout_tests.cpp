@@ -147,13 +147,13 @@ TEST_F(RadioTest, TextElementsAsDeclared) {
         {element::nav1_standby, 60, 18, {0, 0, 0}, 6, orange, {}},
         {element::nav2_active, 60, 18, {0x1B, 0, 0}, 6, yellow, {{8, 0, 2}, {9, 4, 5}, {0, 0, 0}}},
         {element::nav2_standby, 60, 18, {0, 0, 0}, 6, orange, {}},
-        {element::adf_active, 48, 18, {0x10, 0x11, 0x12}, 13, yellow, {{19, 0, 1}, {20, 2, 2}, {21, 3, 5}, {0, 0, 0}}},
-        {element::adf_standby, 48, 18, {0, 0, 0}, 12, orange, {}},
+        {element::adf_active, 48, 18, {0x10, 0x11, 0x12}, 7, yellow, {{19, 0, 1}, {20, 2, 2}, {21, 3, 5}, {0, 0, 0}}},
+        {element::adf_standby, 48, 18, {0, 0, 0}, 6, orange, {}},
         {element::com_active, 60, 18, {0x17, 0, 0}, 6, yellow, {{4, 0, 2}, {5, 4, 5}, {0, 0, 0}}},
         {element::com_standby, 60, 18, {0, 0, 0}, 6, orange, {}},
-        {element::xpndr, 60, 18, {0x26, 0, 0}, 10, yellow, {{10, 0, 0}, {11, 1, 1}, {12, 2, 2}, {13, 3, 3}, {0, 0, 0}}},
-        {element::clock, 90, 18, {0x03, 0x04, 0x05}, 36, orange, {}},
-        {element::sim_rate, 40, 18, {0x150, 0, 0}, 23, yellow, {{23, 0, 3}, {0, 0, 0}}},
+        {element::xpndr, 60, 18, {0x26, 0, 0}, 6, yellow, {{10, 0, 0}, {11, 1, 1}, {12, 2, 2}, {13, 3, 3}, {0, 0, 0}}},
+        {element::clock, 90, 18, {0x03, 0x04, 0x05}, 9, orange, {}},
+        {element::sim_rate, 40, 18, {0x150, 0, 0}, 6, yellow, {{23, 0, 3}, {0, 0, 0}}},
     };
     for (const auto& x : expected) {
         const auto* s = reinterpret_cast<const ELEMENT_STRING*>(gauge->element(x.element).element);
