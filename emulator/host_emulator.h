@@ -184,8 +184,11 @@ public:
     // Kills a live gauge; its state stays readable.
     void kill(Gauge& gauge);
     // One frame for every live gauge, in installation order: update,
-    // generate and draw.
+    // generate and draw. A frame's generate phase is its number, counted
+    // from 1 since the host was made (frame_number()), so that a gauge
+    // which drops or replaces the phase it is handed is seen.
     void frame();
+    std::uint32_t frame_number() const { return frame_number_; }
     void frames(int count);
     const std::vector<std::unique_ptr<Gauge>>& gauges() const { return gauges_; }
 
@@ -250,6 +253,8 @@ private:
     std::uint16_t language_ = 0x040C;
     SINT32 radio_selection_ = 0;
     Gauge* driving_ = nullptr;  // the gauge whose routine or callback runs
+    std::uint32_t frame_number_ = 0;
+    const ENUM32* generating_ = nullptr;  // the phase of the generate routine running, if any
     HostEvent::Origin origin_ = HostEvent::Origin::module;
     bool record_calls_ = true;
 };

@@ -39,6 +39,9 @@ struct HostServices {
     // called outside any host call into the module.
     static Host* host();
     static Gauge* gauge(const char* service);
+    // The phase the host handed the generate routine running now; null
+    // outside one.
+    static const ENUM32* generate_phase();
     static void fault(const std::string& what);
     static void log(const char* service, const void* subject, std::int64_t argument = 0);
 
