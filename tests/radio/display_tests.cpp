@@ -22,7 +22,8 @@ TEST_F(RadioTest, TransponderShowsFourDigitsAndTwoSpaces) {
         std::uint32_t code;
         const char* shown;
     } cases[] = {{0x1200, "1200  "}, {0x7700, "7700  "}, {0x0000, "0000  "}, {0x0017, "0017  "},
-                 {0x12345, "******"}, {0xFFFFFFFF, "******"}};  // beyond four digits: no room
+                 {0x12345, "******"}, {0xFFFFFFFF, "******"},  // beyond four digits: no room
+                 {0xFFFF, "FFFF  "},  {0x10000, "******"}};      // the last word that fits, the first that does not
     for (const auto& c : cases) {
         host->set_integer(token::xpndr, c.code);
         host->frame();

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf = std::numeric_limits<double>::infinity();
 
 struct format_case {
     const char* gauge;
@@ -56,7 +57,16 @@ INSTANTIATE_TEST_SUITE_P(ClampedDegrees, ReadoutFormatting, ::testing::Values(
     format_case{"Heading", {270.4, 0, 0}, "270", 270.4},
     format_case{"Heading", {-1, 0, 0}, "  0", 0},
     format_case{"Compass", {1.5, 0, 0}, "  1", 1.5},
-    format_case{"Compass", {720, 0, 0}, "  0", 0}));
+    format_case{"Compass", {720, 0, 0}, "  0", 0},
+    // Next to the bound, values a 32-bit float cannot hold: they round to 359
+    // or 359.0000x and would land on the wrong side.
+    format_case{"NAV1_Radial", {359.00000001, 0, 0}, "  0", 0},
+    format_case{"NAV1_Radial", {358.99999999, 0, 0}, "358", 358.99999999},
+    format_case{"Heading", {-0.00000001, 0, 0}, "  0", 0},
+    // Not a number and the infinities show 0 and return 0, as the rule says.
+    format_case{"NAV1_Radial", {nan, 0, 0}, "  0", 0},
+    format_case{"Heading", {inf, 0, 0}, "  0", 0},
+    format_case{"Compass", {-inf, 0, 0}, "  0", 0}));
 
 // Altitude: half-up rounding of positives, truncation of negatives, the
 // value returned as given.
@@ -67,7 +77,15 @@ INSTANTIATE_TEST_SUITE_P(RoundedAltitude, ReadoutFormatting, ::testing::Values(
     format_case{"Altitiude", {20.5, 0, 0}, "   21", 20.5},
     format_case{"Altitiude", {0.49, 0, 0}, "    0", 0.49},
     format_case{"Altitiude", {99999.4, 0, 0}, "99999", 99999.4},
-    format_case{"Altitiude", {-9999.9, 0, 0}, "-9999", -9999.9}));
+    format_case{"Altitiude", {-9999.9, 0, 0}, "-9999", -9999.9},
+    // Just below and above a half, where a 32-bit float would round the
+    // value or its fraction to exactly .5 and round up wrongly.
+    format_case{"Altitiude", {1234.49999999, 0, 0}, " 1234", 1234.49999999},
+    format_case{"Altitiude", {1234.50000001, 0, 0}, " 1235", 1234.50000001},
+    format_case{"Altitiude", {99999.4999, 0, 0}, "99999", 99999.4999},
+    // Not a number shows 0, and the value is handed back as it came.
+    format_case{"Altitiude", {nan, 0, 0}, "    0", nan},
+    format_case{"Altitiude", {inf, 0, 0}, "*****", inf}));
 
 // Vertical speed: metres per second times 256 to feet per minute (units 0,
 // or not a number) or metres per minute (any other units value).
@@ -79,7 +97,12 @@ INSTANTIATE_TEST_SUITE_P(RoundedVerticalSpeed, ReadoutFormatting, ::testing::Val
     format_case{"VSpeed", {256, nan, 0}, "  197", 196.86},
     format_case{"VSpeed", {-256, 0, 0}, " -196", -196.86},
     format_case{"VSpeed", {0, 0, 0}, "    0", 0},
-    format_case{"VSpeed", {128, 1, 0}, "   30", 30}));
+    format_case{"VSpeed", {128, 1, 0}, "   30", 30},
+    // 0.49999999 and 0.50000001 of a metre per minute past a whole one.
+    format_case{"VSpeed", {256.0 * 10.49999999 / 60, 1, 0}, "   10", 10.49999999},
+    format_case{"VSpeed", {256.0 * 10.50000001 / 60, 1, 0}, "   11", 10.50000001},
+    format_case{"VSpeed", {nan, 1, 0}, "    0", nan},
+    format_case{"VSpeed", {-inf, 1, 0}, "*****", -inf}));
 
 // Height above ground: altitude in metres less ground elevation in metres
 // times 256, converted like the vertical speed; not limited at 0. The
@@ -91,7 +114,9 @@ INSTANTIATE_TEST_SUITE_P(RoundedHeightAboveGround, ReadoutFormatting, ::testing:
     format_case{"RadioAltimeter", {100, 12800, nan}, "  164", 164.05},
     format_case{"RadioAltimeter", {10, 5120, 1}, "  -10", -10},
     format_case{"RadioAltimeter", {10, 5248, 1}, "  -10", -10.5},
-    format_case{"RadioAltimeter", {0, 0, 0}, "    0", 0}));
+    format_case{"RadioAltimeter", {0, 0, 0}, "    0", 0},
+    format_case{"RadioAltimeter", {50.49999999, 0, 1}, "   50", 50.49999999},
+    format_case{"RadioAltimeter", {nan, 0, 1}, "    0", nan}));
 
 INSTANTIATE_TEST_SUITE_P(TruncatedAirspeed, ReadoutFormatting, ::testing::Values(
     format_case{"AirSpeed", {123.9, 0, 0}, " 123", 123.9},
