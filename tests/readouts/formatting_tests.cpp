@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 
 #include "readouts_fixture.h"
@@ -20,6 +21,7 @@ struct format_case {
 };
 
 std::ostream& operator<<(std::ostream& os, const format_case& c) {
+    os << std::setprecision(12);  // rows a hair from an edge stay apart
     return os << c.gauge << "(" << c.values[0] << ", " << c.values[1] << ", " << c.values[2] << ")";
 }
 
