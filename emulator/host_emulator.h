@@ -4,6 +4,10 @@
 // drives gauges through their headers, keeps the host variables the gauges
 // read, applies the key events they send, and records what happened.
 //
+// It forgives nothing a real host would not: text buffers come filled with
+// a non-zero pattern, the generate phase changes every frame, and any misuse
+// of a service is recorded in faults().
+//
 // Time moves only when the caller says so: nothing here reads a clock.
 // One Host is current at a time (the service table has no context
 // argument); creating a second while one lives is an error.
