@@ -133,7 +133,11 @@ INSTANTIATE_TEST_SUITE_P(GroundSpeedInKnots, ReadoutFormatting, ::testing::Value
     format_case{"GPSGroundSpeed", {100, 0, 0}, " 194.4", 194.395},
     format_case{"GPSGroundSpeed", {-1, 0, 0}, "  -1.9", -1.94395},
     format_case{"GPSGroundSpeed", {7, 0, 0}, "  13.6", 13.60765},
-    format_case{"GPSGroundSpeed", {5000.1, 0, 0}, "9719.9", 9719.944395}));
+    format_case{"GPSGroundSpeed", {5000.1, 0, 0}, "9719.9", 9719.944395},
+    // Products a hair from a shown tenth's edge, where a 32-bit float in the
+    // value or the product tips the rounding the other way.
+    format_case{"GPSGroundSpeed", {39.893, 0, 0}, "  77.5", 39.893 * 1.94395},
+    format_case{"GPSGroundSpeed", {80.892, 0, 0}, " 157.3", 80.892 * 1.94395}));
 
 // Time of day; the zulu readout takes its seconds from the local token.
 INSTANTIATE_TEST_SUITE_P(TimeOfDay, ReadoutFormatting, ::testing::Values(
@@ -151,6 +155,10 @@ INSTANTIATE_TEST_SUITE_P(AltimeterSetting, ReadoutFormatting, ::testing::Values(
     format_case{"KollsmanHG", {29.92, 1013.9, 2}, " 1013", 29.92},
     format_case{"KollsmanHG", {29.92, 1013.25, nan}, "29.92", 29.92},
     format_case{"KollsmanHG", {9.5, 950, 0}, " 9.50", 9.5},
-    format_case{"KollsmanHG", {29.996, 1016, 0}, "30.00", 29.996}));
+    format_case{"KollsmanHG", {29.996, 1016, 0}, "30.00", 29.996},
+    // Settings a hair from a shown hundredth's edge, on which a 32-bit float
+    // rounds the other way.
+    format_case{"KollsmanHG", {29.985, 1013, 0}, "29.98", 29.985},
+    format_case{"KollsmanHG", {30.015, 1013, 0}, "30.02", 30.015}));
 
 }  // namespace
