@@ -4,9 +4,10 @@
 // handle), then initialize; each frame update, generate and draw; kill
 // last. The generate phase is the frame's number, counted from 1: it
 // changes every frame, and a gauge must hand it on to
-// element_list_generate as it came. A 700 header's mouse list is installed and registered by the
-// host after the install routine, and unregistered before the kill routine;
-// a 610 gauge hands its own list over from its install routine.
+// element_list_generate as it came. A 700 header's mouse list is
+// installed and registered by the host after the install routine, and
+// unregistered before the kill routine; a 610 gauge hands its own list
+// over from its install routine.
 //
 // Header 800: the host drives the element list and mouse list itself and
 // calls the gauge callback with a service id around each step:
