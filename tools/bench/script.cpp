@@ -192,7 +192,11 @@ StepAction parse_step(LineReader& r) {
         r.usage("hover X Y HELP");
         return r.finish(HoverStep{.x = r.integer("x"), .y = r.integer("y"), .help_id = r.id_or_none("help id", 0)});
     }
-    r.fail("unknown step \"" + c + "\" (set, select, frames, click, hold, drag, hover or expect)");
+    if (c == "gauge") {
+        r.usage("gauge WINDOW KEY");
+        return r.finish(GaugeStep{.window = r.word("window"), .key = r.word("gauge line key")});
+    }
+    r.fail("unknown step \"" + c + "\" (set, select, frames, click, hold, drag, hover, expect or gauge)");
 }
 
 std::string without_comment(const std::string& line) {
