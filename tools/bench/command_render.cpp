@@ -58,7 +58,7 @@ int render_gauge(const std::vector<std::string>& words, std::ostream& out) {
 const Command render_command{"render", "draw a gauge into a PNG", render_help, render_gauge};
 
 const std::vector<const Command*>& commands() {
-    static const std::vector<const Command*> all{&list_command, &run_command, &render_command, &panel_command};
+    static const std::vector<const Command*> all{&list_command, &run_command, &render_command, &panel_command, &serve_command};
     return all;
 }
 
