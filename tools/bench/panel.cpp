@@ -69,7 +69,7 @@ emu::Module* Panel::module(const std::string& name, std::string& problem) {
     if (path.empty()) {
         std::string where;
         for (const std::string& f : folders_) where += (where.empty() ? "" : " or ") + f;
-        problem = "no module " + module_file_names(name)[0] + " in " + where;
+        problem = "no module " + name + module_file_names(name)[0].substr(name.size()) + " in " + where;
     } else {
         try {
             found = &host_->load(path);
@@ -196,9 +196,16 @@ void draw_placeholder(RgbImage& image, const PlacedGauge& p) {
     image.fill(p.x, p.y + p.height - 1, p.width, 1, edge);
     image.fill(p.x, p.y, 1, p.height, edge);
     image.fill(p.x + p.width - 1, p.y, 1, p.height, edge);
-    const std::string label = p.label();
-    const TextBox box{p.x + 2, p.y + 2, p.width - 4, std::min(p.height - 4, 24)};
-    draw_text(image, box, label, std::vector<Rgb>(label.size(), Rgb{230, 230, 230}), 0, 0x05, nullptr);
+    // The module and the gauge on a line each, in the built-in font;
+    // a name too wide for the box starts at its left edge and is cut.
+    const int line_height = std::min(std::max(8, (p.height - 4) / 2), 16);
+    int y = p.y + 2;
+    for (const std::string& name : {p.line->module, p.line->gauge}) {
+        const TextBox box{p.x + 2, y, p.width - 4, line_height};
+        const bool fits = 6 * static_cast<int>(name.size()) - 1 <= box.width;
+        draw_text(image, box, name, std::vector<Rgb>(name.size(), Rgb{230, 230, 230}), 0, fits ? 0x05 : 0x04, nullptr);
+        y += line_height;
+    }
 }
 
 }  // namespace
