@@ -264,7 +264,7 @@ HttpResponse PanelService::mouse(const std::map<std::string, std::string>& query
         end_hold();
         return json("{\"taken\":true}");
     }
-    end_hold();  // a new press ends one whose release was lost
+    if (action == "down") end_hold();  // a new press ends one whose release was lost
     const auto hit = panel_.hit(w, at.x, at.y);
     bool taken = false;
     if (hit && action == "down") {
