@@ -83,6 +83,7 @@ TEST_F(LiveSamplePanel, BadRequestsGetAOneLineReason) {
         {"GET", "/../../etc/passwd", 404, "no page /../../etc/passwd"},
         {"GET", "/%2e%2e/%2e%2e/etc/passwd", 404, "no page /../../etc/passwd"},
         {"GET", "/panel.cfg", 404, "no page /panel.cfg"},
+        {"GET", "/api/gauge?window=0&key=gauge99", 400, "Window00 has no gauge line gauge99"},
         {"GET", "/api/nothing", 404, "no such request: /api/nothing"},
         {"DELETE", "/", 400, "DELETE / takes GET"},
     };
@@ -155,6 +156,10 @@ TEST_F(LiveSamplePanel, APointTellsItsGaugeCursorAndHelp) {
                 HasSubstr("\"gauge\":\"gauge04\",\"label\":\"tarnwick!Altitiude\",\"x\":10,\"y\":10,\"cursor\":\"none\",\"help\":\"0xAB07 (43783)\""));
     EXPECT_THAT(ok("GET", "/api/point?window=0&x=235&y=120"), HasSubstr("\"cursor\":\"up-arrow\",\"help\":null"));
     EXPECT_EQ(ok("GET", "/api/point?window=0&x=900&y=700"), "{\"gauge\":null}");
+    ok("POST", "/api/set?var=altitude&value=4200");
+    service->tick();
+    EXPECT_EQ(ok("GET", "/api/gauge?window=0&key=4"),
+              "{\"key\":\"gauge04\",\"label\":\"tarnwick!Altitiude\",\"elements\":[{\"element\":1,\"text\":\" 4200\",\"hidden\":false}]}");
 }
 
 TEST_F(LiveSamplePanel, TheAlertLightFollowsTheAltitudeSetByName) {

@@ -135,10 +135,13 @@ std::vector<const PlacedGauge*> Panel::gauges_of(const PanelWindow& window) cons
 }
 
 PlacedGauge* Panel::gauge(const PanelWindow& window, const std::string& key) {
+    // "gauge04", or its number: "4" and "04" alike.
     const std::string k = lower(key);
+    const auto number = [](const std::string& s) { return s.empty() || s.size() > 6 || s.find_first_not_of("0123456789") != std::string::npos ? -1 : std::stoi(s); };
+    const int n = number(k.starts_with("gauge") ? k.substr(5) : k);
     for (PlacedGauge* p : gauges_of(window)) {
         const std::string own = lower(p->line->key);
-        if (own == k || own == "gauge" + k) return p;
+        if (own == k || (n >= 0 && number(own.substr(5)) == n)) return p;
     }
     return nullptr;
 }

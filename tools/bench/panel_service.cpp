@@ -135,6 +135,7 @@ HttpResponse PanelService::route(const std::string& method, const std::string& p
         return only(get, "GET"), window_png(path.substr(12, path.size() - 16));
     if (path == "/api/point") return only(get, "GET"), point_json(query);
     if (path == "/api/mouse") return only(post, "POST"), mouse(query);
+    if (path == "/api/gauge") return only(get, "GET"), gauge_json(query);
     if (path == "/api/set") return only(post, "POST"), set_variable(query);
     if (path == "/api/select") {
         only(post, "POST");
@@ -254,6 +255,23 @@ HttpResponse PanelService::point_json(const std::map<std::string, std::string>& 
                 ",\"help\":" + (help ? json_string(hex(help) + " (" + std::to_string(help) + ")") : "null") + "}");
 }
 
+HttpResponse PanelService::gauge_json(const std::map<std::string, std::string>& query) {
+    const PanelWindow& w = window_of(query);
+    const PlacedGauge* p = panel_.gauge(w, required(query, "key"));
+    if (p == nullptr) throw Error(w.section + " has no gauge line " + query.at("key"));
+    std::string out = "{\"key\":" + json_string(p->line->key) + ",\"label\":" + json_string(p->label()) + ",\"elements\":[";
+    if (p->gauge != nullptr) {
+        const auto& elements = p->gauge->elements();
+        for (std::size_t i = 1; i < elements.size(); ++i) {
+            const emu::ElementState& e = elements[i];
+            out += std::string(i > 1 ? "," : "") + "{\"element\":" + std::to_string(i) + ",\"text\":" +
+                   (e.element->element_type == ELEMENT_TYPE_STRING ? json_string(e.text) : "null") +
+                   ",\"hidden\":" + (e.hidden ? "true" : "false") + "}";
+        }
+    }
+    return json(out + "]}");
+}
+
 HttpResponse PanelService::mouse(const std::map<std::string, std::string>& query) {
     const std::string& action = required(query, "action");
     if (action != "down" && action != "up" && action != "drag")
@@ -279,7 +297,8 @@ HttpResponse PanelService::mouse(const std::map<std::string, std::string>& query
     }
     ++version_;
     collect();
-    return json(std::string("{\"taken\":") + (taken ? "true" : "false") + "}");
+    return json(std::string("{\"taken\":") + (taken ? "true" : "false") +
+                ",\"gauge\":" + (hit ? json_string(hit->placed->line->key) : "null") + "}");
 }
 
 void PanelService::end_hold() {

@@ -8,6 +8,7 @@
 //   GET  /api/state?since=N      frame count, open windows, log entries from N
 //   GET  /api/window/W.png       window W drawn as the host draws it now
 //   GET  /api/point?window=W&x=X&y=Y    the gauge there, cursor and help id
+//   GET  /api/gauge?window=W&key=K       what a gauge's elements show
 //   POST /api/mouse?window=W&x=X&y=Y&action=down|up|drag
 //   POST /api/set?var=NAME_OR_TOKEN&value=V
 //   POST /api/select?id=N        the radio selection (highlights)
@@ -57,6 +58,7 @@ private:
     HttpResponse state_json(const std::map<std::string, std::string>& query) const;
     HttpResponse window_png(const std::string& which);
     HttpResponse point_json(const std::map<std::string, std::string>& query);
+    HttpResponse gauge_json(const std::map<std::string, std::string>& query);
     HttpResponse mouse(const std::map<std::string, std::string>& query);
     HttpResponse set_variable(const std::map<std::string, std::string>& query);
 

@@ -15,8 +15,9 @@ async function api(method, path) {
 }
 
 function send(method, path) {
-  queue = queue.then(() => api(method, path)).catch((e) => showError(e.message));
-  return queue;
+  const sent = queue.then(() => api(method, path));
+  queue = sent.catch((e) => showError(e.message));
+  return sent.catch(() => null);
 }
 
 function showError(text) { document.getElementById('set-error').textContent = text; }
@@ -75,7 +76,10 @@ function makeFigure(w) {
     event.preventDefault();
     const p = pointIn(img, event);
     held = { section: w.section, p };
-    send('POST', `/api/mouse?${query({ window: w.section, x: p.x, y: p.y, action: 'down' })}`);
+    send('POST', `/api/mouse?${query({ window: w.section, x: p.x, y: p.y, action: 'down' })}`).then((text) => {
+      const answer = text && JSON.parse(text);
+      if (answer && answer.gauge) view.focus = { section: w.section, key: answer.gauge };
+    });
   });
   let dragPending = false;
   img.addEventListener('mousemove', (event) => {
@@ -125,6 +129,21 @@ function refreshPictures() {
   }
 }
 
+// What the gauge last clicked shows: each element's text and visibility.
+function showGauge(g) {
+  document.getElementById('gauge-title').textContent = `Gauge: ${g.label} (${g.key})`;
+  const list = document.getElementById('gauge-elements');
+  const items = g.elements.map((e) => {
+    const li = document.createElement('li');
+    li.value = e.element;
+    li.dataset.element = e.element;
+    li.dataset.hidden = e.hidden;
+    li.textContent = `${e.text === null ? 'picture' : `"${e.text}"`}${e.hidden ? ' (hidden)' : ''}`;
+    return li;
+  });
+  list.replaceChildren(...items);
+}
+
 async function poll() {
   try {
     const s = JSON.parse(await api('GET', `/api/state?since=${view.since}`));
@@ -147,6 +166,7 @@ async function poll() {
       refreshPictures();
     }
     view.fps = s.fps;
+    if (view.focus) showGauge(JSON.parse(await api('GET', `/api/gauge?${query({ window: view.focus.section, key: view.focus.key })}`)));
   } catch (e) {
     document.getElementById('frame').textContent = `no answer from the bench (${e.message})`;
   }
