@@ -26,11 +26,13 @@ function query(params) {
   return Object.entries(params).map(([k, v]) => `${k}=${encodeURIComponent(v)}`).join('&');
 }
 
+// The pointer in pixels of the window (its picture may be shown scaled).
 function pointIn(img, event) {
   const box = img.getBoundingClientRect();
-  const x = Math.floor((event.clientX - box.left) * img.naturalWidth / box.width);
-  const y = Math.floor((event.clientY - box.top) * img.naturalHeight / box.height);
-  return { x: Math.min(Math.max(x, 0), img.naturalWidth - 1), y: Math.min(Math.max(y, 0), img.naturalHeight - 1) };
+  const width = Number(img.dataset.width), height = Number(img.dataset.height);
+  const x = Math.floor((event.clientX - box.left) * width / box.width);
+  const y = Math.floor((event.clientY - box.top) * height / box.height);
+  return { x: Math.min(Math.max(x, 0), width - 1), y: Math.min(Math.max(y, 0), height - 1) };
 }
 
 let hoverPending = false;
@@ -69,6 +71,8 @@ function makeFigure(w) {
   const img = document.createElement('img');
   img.width = w.width;
   img.height = w.height;
+  img.dataset.width = w.width;
+  img.dataset.height = w.height;
   img.alt = w.title;
   img.draggable = false;
   img.addEventListener('mousedown', (event) => {
@@ -122,10 +126,26 @@ function layout() {
   }
 }
 
-function refreshPictures() {
+// Each shown window's picture is fetched whole, then swapped in, so the
+// page never shows half a picture and never has two on the way.
+const loading = {};
+async function refreshPictures() {
   for (const w of view.panel.windows) {
     const figure = view.figures[w.section];
-    if (!figure.hidden) figure.querySelector('img').src = `/api/window/${encodeURIComponent(w.section)}.png?v=${view.version}`;
+    if (figure.hidden || loading[w.section]) continue;
+    loading[w.section] = true;
+    try {
+      const response = await fetch(`/api/window/${encodeURIComponent(w.section)}.png`);
+      if (response.ok) {
+        const img = figure.querySelector('img');
+        const old = img.src;
+        img.src = URL.createObjectURL(await response.blob());
+        if (old.startsWith('blob:')) URL.revokeObjectURL(old);
+        img.dataset.version = view.version;
+      }
+    } finally {
+      loading[w.section] = false;
+    }
   }
 }
 
@@ -163,7 +183,7 @@ async function poll() {
     if (changed) layout();
     if (s.version !== view.version || changed) {
       view.version = s.version;
-      refreshPictures();
+      refreshPictures().catch(() => {});
     }
     view.fps = s.fps;
     if (view.focus) showGauge(JSON.parse(await api('GET', `/api/gauge?${query({ window: view.focus.section, key: view.focus.key })}`)));
