@@ -152,7 +152,11 @@ void ScriptRunner::run(const Script& script, const Step& step) {
                    },
                    [&](const GaugeStep& s) {
                        if (!finder_) throw fail("gauge steps choose a gauge of a panel (gaugebench panel --script)");
-                       gauge_ = finder_(s.window, s.key);
+                       try {
+                           gauge_ = finder_(s.window, s.key);
+                       } catch (const Error& e) {
+                           throw fail(e.what());
+                       }
                        if (gauge_ == nullptr) throw fail("gauge " + s.window + " " + s.key + " is a placeholder: nothing to drive");
                    },
                    [&](const ExpectCursorStep& s) {
