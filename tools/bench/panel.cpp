@@ -48,8 +48,9 @@ constexpr int placeholder_height = 32;
 
 Panel::Panel(PanelConfig config, const std::vector<std::string>& gauge_folders)
     : config_(std::move(config)), host_(std::make_unique<emu::Host>()) {
-    folders_.push_back(std::filesystem::path(config_.path).parent_path().string());
-    if (folders_.back().empty()) folders_.back() = ".";
+    // The panel's own folder; "." for a bare file name.
+    const std::filesystem::path own = std::filesystem::path(config_.path).parent_path();
+    folders_.push_back((own.empty() ? std::filesystem::path(".") : own).string());
     folders_.insert(folders_.end(), gauge_folders.begin(), gauge_folders.end());
     for (const PanelWindow& w : config_.windows)
         for (const PanelGaugeLine& line : w.gauges) place(w, line);
