@@ -17,6 +17,7 @@ let browser;
 let page;
 
 function startServer() {
+  process.on('exit', () => server.kill('SIGKILL'));  // whatever ends the run, the server goes with it
   server = spawn(process.env.GAUGEBENCH, ['serve', process.env.PANEL_CFG, '--gauges', process.env.GAUGE_MODULES],
     { stdio: ['ignore', 'pipe', 'inherit'] });
   return new Promise((resolve, reject) => {

@@ -40,7 +40,7 @@ public:
 private:
     void on_read(beast::error_code ec) {
         if (ec == http::error::end_of_stream || ec == beast::error::timeout || ec == asio::error::operation_aborted ||
-            ec == asio::error::connection_reset || ec == asio::error::eof)
+            ec == asio::error::connection_reset)
             return close();
         if (ec) {
             std::string why = ec.message();
@@ -68,6 +68,7 @@ private:
         response_.body() = out.body;
         response_.keep_alive(keep_alive);
         response_.prepare_payload();
+        stream_.expires_after(read_timeout);  // a client that does not read is dropped too
         http::async_write(stream_, response_, [self = shared_from_this(), keep_alive](beast::error_code ec, std::size_t) {
             if (ec || !keep_alive) return self->close();
             self->read();

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <sstream>
 
 #include "tools/bench/errors.h"
+#include "tools/bench/text_file.h"
 #include "tools/bench/values.h"
 
 namespace bench {
@@ -196,11 +196,9 @@ PanelConfig parse_panel_config(const std::string& text, const std::string& path)
 }
 
 PanelConfig read_panel_config(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error(path + ": cannot read the panel configuration");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse_panel_config(text.str(), path);
+    const auto text = read_text_file(path);
+    if (!text) throw Error(path + ": cannot read the panel configuration");
+    return parse_panel_config(*text, path);
 }
 
 }  // namespace bench

@@ -117,7 +117,7 @@ HttpResponse PanelService::handle(const HttpRequest& request) {
 }
 
 HttpResponse PanelService::route(const std::string& method, const std::string& path, const std::map<std::string, std::string>& query) {
-    const bool get = method == "GET" || method == "HEAD", post = method == "POST";
+    const bool get = method == "GET", post = method == "POST";
     auto only = [&](bool ok, const char* which) {
         if (!ok) throw Error(std::string("bad request: ") + method + " " + path + " takes " + which);
     };

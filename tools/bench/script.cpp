@@ -1,9 +1,9 @@
 #include "tools/bench/script.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "tools/bench/errors.h"
+#include "tools/bench/text_file.h"
 
 namespace bench {
 
@@ -242,11 +242,9 @@ Script parse_script(const std::string& text, const std::string& path) {
 }
 
 Script read_script(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error(path + ": cannot read the script");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse_script(text.str(), path);
+    const auto text = read_text_file(path);
+    if (!text) throw Error(path + ": cannot read the script");
+    return parse_script(*text, path);
 }
 
 }  // namespace bench
