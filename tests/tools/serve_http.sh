@@ -71,6 +71,15 @@ check "window 110 open" 200 '"Window01":true' "$url/api/state"
 check "the toggle logged" 200 'window:110 Window01 (ident 110) opened' "$url/api/state?since=0"
 
 kill -0 "$server" 2>/dev/null || fail "the server died"
+# Stopped, the native server ends cleanly (under Wine the signal ends the
+# Windows process from outside).
+if [ "$(basename "$1")" = gaugebench ]; then
+  kill -TERM "$server"
+  status=0
+  wait "$server" || status=$?
+  [ "$status" -eq 0 ] || fail "the server ended with status $status when stopped"
+  grep -q '^gaugebench: stopped after [0-9]* frames' "$scratch/out" || fail "the server did not say it stopped"
+fi
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed; the server said:"
   cat "$scratch/out" "$scratch/err"
