@@ -91,8 +91,13 @@ private:
 void accept(tcp::acceptor& acceptor, const Handler& handler) {
     acceptor.async_accept([&acceptor, &handler](beast::error_code ec, tcp::socket socket) {
         if (ec == asio::error::operation_aborted) return;
-        if (!ec) std::make_shared<Connection>(std::move(socket), handler)->read();
-        accept(acceptor, handler);
+        if (!ec) {
+            std::make_shared<Connection>(std::move(socket), handler)->read();
+            return accept(acceptor, handler);
+        }
+        // Out of descriptors, say: try again shortly rather than spin.
+        auto pause = std::make_shared<asio::steady_timer>(acceptor.get_executor(), std::chrono::milliseconds(100));
+        pause->async_wait([pause, &acceptor, &handler](beast::error_code) { accept(acceptor, handler); });
     });
 }
 
