@@ -211,6 +211,9 @@ public:
     // A click held down for `repeats` further repeat events; repeats reach
     // only rectangles whose flags carry MOUSE_DOWN_REPEAT.
     bool hold(Gauge& gauge, int x, int y, int repeats);
+    // One more repeat event of a click held down at a point, for hosts that
+    // pace the repeats themselves; false where no repeating area is.
+    bool repeat(Gauge& gauge, int x, int y);
     // The pointer moving to a point while the left button is held; reaches
     // only rectangles whose flags carry MOUSE_MOVE_HELD.
     bool drag(Gauge& gauge, int x, int y);

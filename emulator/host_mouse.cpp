@@ -79,6 +79,8 @@ bool Host::hold(Gauge& gauge, int x, int y, int repeats) {
     return true;
 }
 
+bool Host::repeat(Gauge& gauge, int x, int y) { return HostServices::send_mouse(*this, gauge, x, y, MOUSE_DOWN_REPEAT); }
+
 bool Host::drag(Gauge& gauge, int x, int y) { return HostServices::send_mouse(*this, gauge, x, y, MOUSE_MOVE_HELD); }
 
 ID32 Host::help_id_at(const Gauge& gauge, int x, int y) const {

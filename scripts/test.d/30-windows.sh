@@ -37,6 +37,20 @@ for gau in "$root"/build/win32/modules/*.gau; do
 done
 "$pecheck" "$table" i686 "$stripped"/*.gau
 
+# The i686 bench, which loads the shipped modules, carries the live panel's
+# server. No 32-bit Windows program runs here (no wine32; Wine 8's 32-bit
+# WoW64 mode cannot start WS2_32), so check what it was linked as: PE32 for
+# i386, with the sockets library.
+bench32="$root/build/win32/tools/bench/gaugebench.exe"
+if [ -f "$root/tools/bench/http_server.cpp" ]; then
+  headers=$(i686-w64-mingw32-objdump -p "$bench32")
+  if ! grep -q 'file format pei-i386' <<<"$headers" || ! grep -q 'DLL Name: WS2_32.dll' <<<"$headers"; then
+    echo "windows: $bench32 is not an i386 bench linked with WS2_32" >&2
+    exit 1
+  fi
+  echo "windows: the i686 bench is PE32 for i386 with its server linked"
+fi
+
 # The sample panel configuration places exactly the gauges the modules have.
 transcript="$root/build/native/tests/differential/gauge_transcript"
 have=$("$transcript" --list "$root"/build/native/modules/*.so | sort)

@@ -71,7 +71,7 @@ protected:
 TEST_F(BenchCommandLine, HelpDescribesTheToolAndEachCommand) {
     const Outcome top = bench("--help");
     EXPECT_EQ(top.status, 0);
-    for (const char* command : {"list", "run", "render"}) {
+    for (const char* command : {"list", "run", "render", "panel", "serve"}) {
         EXPECT_THAT(top.out, HasSubstr(std::string("  ") + command));
         const Outcome o = bench(std::string(command) + " --help");
         EXPECT_EQ(o.status, 0) << command;
@@ -141,6 +141,10 @@ TEST_F(BenchCommandLine, BadInputGetsOneLineNamingItANonZeroExitAndNoOutputFile)
     write("not_a_module.so", "just text\n");
     write("malformed.bench", "frames 1\nclick 3\n");
     write("failing.bench", "frames 1\nexpect text 1 \"nope\"\n");
+    write("bad.cfg", "[Window00]\ngauge00=tarnwick Altitiude, 1, 2\n");
+    write("one.cfg", "[Window00]\nsize_mm=10,10\n");
+    write("views.cfg", "[Views]\nVIEW_FORWARD_WINDOWS=MAIN_PANEL\n");
+    write("gauge.bench", "gauge 0 gauge07\n");
     const std::string render = "render $P probe_text -o $S/out.png ";
     const BadInput cases[] = {
         {"missing module", "list $S/missing.so", "$S/missing.so: no such file"},
@@ -164,6 +168,17 @@ TEST_F(BenchCommandLine, BadInputGetsOneLineNamingItANonZeroExitAndNoOutputFile)
         {"output folder missing", "render $P probe_text -o $S/no/such/dir/out.png",
          "$S/no/such/dir/out.png: cannot write (No such file or directory)"},
         {"output is a folder", "render $P probe_text -o $S", "$S: cannot write (it is a folder)"},
+        {"malformed panel line", "panel $S/bad.cfg -o $S/out.png", "$S/bad.cfg:2: gauge00: expected module!gauge, x, y[, width[, height]]"},
+        {"missing panel", "panel $S/none.cfg -o $S/out.png", "$S/none.cfg: cannot read the panel configuration"},
+        {"unknown window", "panel $S/one.cfg --window 5 -o $S/out.png", "$S/one.cfg: no window \"5\" (it has Window00)"},
+        {"panel without windows", "panel $S/views.cfg -o $S/out.png", "$S/views.cfg: no [WindowNN] section to draw"},
+        {"panel without output", "panel $S/one.cfg", "panel: no output file (-o FILE.png)"},
+        {"panel script naming no gauge", "panel $S/one.cfg --script $S/gauge.bench -o $S/out.png",
+         "$S/gauge.bench:1: $S/one.cfg: Window00 has no gauge line gauge07"},
+        {"gauge step outside a panel", "run $P probe_text $S/gauge.bench",
+         "$S/gauge.bench:1: gauge steps choose a gauge of a panel (gaugebench panel --script)"},
+        {"serve on a bad port", "serve $S/one.cfg --port 70000", "serve: bad --port \"70000\" (a whole number from 0 to 65535)"},
+        {"serve on a bad address", "serve $S/one.cfg --bind nowhere", "serve: bad address \"nowhere\""},
         {"too few arguments", "run $P probe_text", "run: too few arguments (usage: gaugebench run [--trace] MODULE GAUGE SCRIPT)"},
     };
     for (const BadInput& c : cases) {
@@ -173,8 +188,22 @@ TEST_F(BenchCommandLine, BadInputGetsOneLineNamingItANonZeroExitAndNoOutputFile)
         EXPECT_THAT(o.err, StartsWith("gaugebench: " + expand(c.message, scratch.string(), probe())));
         EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << "exactly one line: " << o.err;
         EXPECT_EQ(o.out, "") << "no half report";
-        EXPECT_THAT(leftovers({"not_a_module.so", "malformed.bench", "failing.bench"}), ::testing::IsEmpty());
+        EXPECT_THAT(leftovers({"not_a_module.so", "malformed.bench", "failing.bench", "bad.cfg", "one.cfg", "views.cfg", "gauge.bench"}),
+                    ::testing::IsEmpty());
     }
+}
+
+TEST_F(BenchCommandLine, PanelDrawsAWindowOfAnAircraftPanelWithGaugesWeDoNotHave) {
+    const fs::path png = scratch / "trainer.png";
+    write("tune.bench", "gauge 0 gauge01\nset 0x4A 3500\nframes 1\nexpect text 1 \" 3500\"\n");
+    const Outcome o = bench("panel " + std::string(BENCH_PANELS_DIR) + "/trainer/panel.cfg --gauges " + GAUGE_MODULE_DIR + " --script " +
+                            (scratch / "tune.bench").string() + " -o " + png.string());
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, png.string() + ": Window00, 210 x 95 pixels, 5 gauges (1 placeholder)\n");
+    EXPECT_THAT(o.err, HasSubstr("gaugebench: warning: "));
+    EXPECT_THAT(o.err, HasSubstr("trainer/panel.cfg:17: gauge03 Cessna!Fuel_Selector: no module Cessna"));
+    EXPECT_THAT(o.err, HasSubstr("gauge00 gps_500!gps_500")) << "every window's gauges are loaded, not only the one drawn";
+    EXPECT_EQ(slurp(png).substr(1, 3), "PNG");
 }
 
 TEST_F(BenchCommandLine, AFailedRenderLeavesAnEarlierPictureAsItWas) {

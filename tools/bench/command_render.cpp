@@ -5,6 +5,7 @@
 #include "tools/bench/render.h"
 #include "tools/bench/script_runner.h"
 #include "tools/bench/session.h"
+#include "tools/bench/setup_options.h"
 
 namespace bench {
 
@@ -29,47 +30,21 @@ const char* const render_help =
     "DSEG7 Classic; GAUGEBENCH_FONTS names other font folders. A face without a\n"
     "font file is drawn with a built-in 5x7 font, with a warning.\n";
 
-SetStep parse_set(const std::string& text) {
-    const auto eq = text.find('=');
-    const std::string where = "render: --set \"" + text + "\": ";
-    if (eq == std::string::npos) throw Error(where + "expected TOKEN=VALUE");
-    const auto token = parse_u32(text.substr(0, eq));
-    if (!token) throw Error(where + "bad token \"" + text.substr(0, eq) + "\" (a decimal or 0x hex 32-bit number)");
-    const auto value = parse_value(text.substr(eq + 1));
-    if (!value) throw Error(where + "bad value \"" + text.substr(eq + 1) + "\" (a number, 0x hex, int:N or bcd:DIGITS)");
-    return SetStep{*token, *value};
-}
-
 int render_gauge(const std::vector<std::string>& words, std::ostream& out) {
-    const Arguments args("render", words,
-                         {{.name = "output", .takes_value = true, .short_name = 'o'},
-                          {.name = "scale", .takes_value = true},
-                          {.name = "set", .takes_value = true},
-                          {.name = "select", .takes_value = true},
-                          {.name = "script", .takes_value = true},
-                          {.name = "frames", .takes_value = true}});
+    std::vector<OptionRule> rules{{.name = "output", .takes_value = true, .short_name = 'o'}, {.name = "scale", .takes_value = true}};
+    for (const OptionRule& r : setup_option_rules()) rules.push_back(r);
+    const Arguments args("render", words, rules);
     args.expect_positionals(2, 2, "gaugebench render MODULE GAUGE -o FILE.png [options]");
     const auto output = args.value("output");
     if (!output) throw Error("render: no output file (-o FILE.png)");
     const int scale = args.integer("scale", 1, 1, 16);
-    std::vector<SetStep> sets;
-    for (const std::string& s : args.values("set")) sets.push_back(parse_set(s));
-    std::optional<SINT32> selection;
-    if (const auto text = args.value("select")) {
-        const auto v = parse_u32(*text);
-        if (!v) throw Error("render: bad --select \"" + *text + "\" (a decimal or 0x hex number)");
-        selection = static_cast<SINT32>(*v);
-    }
-    std::optional<Script> script;
-    if (const auto path = args.value("script")) script = read_script(*path);
-    const int frames = args.integer("frames", script ? 0 : 1, 0, 1000000);
+    const SetupOptions setup = read_setup_options("render", args);
 
     Session session(args.positionals()[0]);
     emu::Gauge& gauge = session.install(args.positionals()[1]);
-    for (const SetStep& s : sets) apply(session.host(), s.token, s.value);
-    if (selection) session.host().set_radio_selection(*selection);
-    if (script) ScriptRunner(session.host(), gauge).run(*script);
-    session.host().frames(frames);
+    apply_settings(session.host(), setup);
+    if (setup.script) ScriptRunner(session.host(), gauge).run(*setup.script);
+    session.host().frames(setup.frames);
     session.report_faults();
 
     FontBook fonts;
@@ -83,7 +58,7 @@ int render_gauge(const std::vector<std::string>& words, std::ostream& out) {
 const Command render_command{"render", "draw a gauge into a PNG", render_help, render_gauge};
 
 const std::vector<const Command*>& commands() {
-    static const std::vector<const Command*> all{&list_command, &run_command, &render_command};
+    static const std::vector<const Command*> all{&list_command, &run_command, &render_command, &panel_command, &serve_command};
     return all;
 }
 

@@ -18,6 +18,8 @@ struct Command {
 extern const Command list_command;
 extern const Command run_command;
 extern const Command render_command;
+extern const Command panel_command;
+extern const Command serve_command;
 
 // Every subcommand, in the order --help lists them.
 const std::vector<const Command*>& commands();

@@ -15,7 +15,7 @@ void usage(std::ostream& out) {
            "       gaugebench COMMAND --help\n"
            "\n"
            "Lists, scripts and renders the gauges of a gauge module without the\n"
-           "simulator.\n"
+           "simulator, and whole panels from their panel.cfg, live in a browser too.\n"
            "\n"
            "Commands:\n";
     for (const bench::Command* c : bench::commands()) out << "  " << c->name << std::string(10 - std::string(c->name).size(), ' ') << c->summary << "\n";

@@ -1,9 +1,9 @@
 #include "tools/bench/script.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "tools/bench/errors.h"
+#include "tools/bench/text_file.h"
 
 namespace bench {
 
@@ -192,7 +192,11 @@ StepAction parse_step(LineReader& r) {
         r.usage("hover X Y HELP");
         return r.finish(HoverStep{.x = r.integer("x"), .y = r.integer("y"), .help_id = r.id_or_none("help id", 0)});
     }
-    r.fail("unknown step \"" + c + "\" (set, select, frames, click, hold, drag, hover or expect)");
+    if (c == "gauge") {
+        r.usage("gauge WINDOW KEY");
+        return r.finish(GaugeStep{.window = r.word("window"), .key = r.word("gauge line key")});
+    }
+    r.fail("unknown step \"" + c + "\" (set, select, frames, click, hold, drag, hover, expect or gauge)");
 }
 
 std::string without_comment(const std::string& line) {
@@ -238,11 +242,9 @@ Script parse_script(const std::string& text, const std::string& path) {
 }
 
 Script read_script(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error(path + ": cannot read the script");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse_script(text.str(), path);
+    const auto text = read_text_file(path);
+    if (!text) throw Error(path + ": cannot read the script");
+    return parse_script(*text, path);
 }
 
 }  // namespace bench

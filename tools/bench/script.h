@@ -17,6 +17,8 @@
 //   expect frame E N         icon E shows frame N
 //   expect placed E X Y      element E is drawn at (X, Y)
 //   expect cursor X Y C      the cursor at a point is C (an id or none)
+//   gauge WINDOW KEY         panels: the steps after it drive the gauge of
+//                            line KEY (gauge14) of window WINDOW
 #pragma once
 
 #include <cstdint>
@@ -82,9 +84,14 @@ struct ExpectCursorStep {
     ID32 cursor;
 };
 
+struct GaugeStep {
+    std::string window;  // number, section name or ident
+    std::string key;     // the gauge line's key, gauge14, or its number
+};
+
 using StepAction = std::variant<SetStep, SelectStep, FramesStep, ClickStep, HoldStep, DragStep, HoverStep,
                                 ExpectTextStep, ExpectEventsStep, ExpectHiddenStep, ExpectFrameStep,
-                                ExpectPlacedStep, ExpectCursorStep>;
+                                ExpectPlacedStep, ExpectCursorStep, GaugeStep>;
 
 struct Step {
     int line = 0;

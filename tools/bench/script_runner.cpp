@@ -53,8 +53,18 @@ Visit(F...) -> Visit<F...>;
 }  // namespace
 
 ScriptRunner::ScriptRunner(emu::Host& host, emu::Gauge& gauge, std::ostream* trace)
-    : host_(host), gauge_(gauge), trace_(trace) {
+    : host_(host), gauge_(&gauge), trace_(trace) {
     host_.take_events();  // what install sent is not the script's
+}
+
+ScriptRunner::ScriptRunner(emu::Host& host, GaugeFinder finder, std::ostream* trace)
+    : host_(host), gauge_(nullptr), finder_(std::move(finder)), trace_(trace) {
+    host_.take_events();
+}
+
+emu::Gauge& ScriptRunner::target(const Script& script, const Step& step) const {
+    if (gauge_ == nullptr) throw line_error(script.path, step.line, "no gauge chosen yet (a panel script starts with gauge WINDOW KEY)");
+    return *gauge_;
 }
 
 void ScriptRunner::run(const Script& script) {
@@ -63,16 +73,18 @@ void ScriptRunner::run(const Script& script) {
 
 std::vector<ScriptRunner::Shown> ScriptRunner::shown() const {
     std::vector<Shown> out;
-    for (const emu::ElementState& st : gauge_.elements()) out.push_back(Shown{st.text, st.hidden});
+    if (gauge_ == nullptr) return out;
+    for (const emu::ElementState& st : gauge_->elements()) out.push_back(Shown{st.text, st.hidden});
     return out;
 }
 
 const emu::ElementState& ScriptRunner::element(const Script& script, const Step& step, std::size_t index) const {
-    if (index >= gauge_.elements().size())
+    const emu::Gauge& gauge = target(script, step);
+    if (index >= gauge.elements().size())
         throw line_error(script.path, step.line,
-                         "no element " + std::to_string(index) + " (gauge " + gauge_.name() + " has elements 0 to " +
-                             std::to_string(gauge_.elements().size() - 1) + ")");
-    return gauge_.elements()[index];
+                         "no element " + std::to_string(index) + " (gauge " + gauge.name() + " has elements 0 to " +
+                             std::to_string(gauge.elements().size() - 1) + ")");
+    return gauge.elements()[index];
 }
 
 void ScriptRunner::collect(const Script& script, const Step& step) {
@@ -93,18 +105,18 @@ void ScriptRunner::run(const Script& script, const Step& step) {
                    [&](const SelectStep& s) { host_.set_radio_selection(s.selection); },
                    [&](const FramesStep& s) { host_.frames(s.count); },
                    [&](const ClickStep& s) {
-                       if (!host_.click(gauge_, s.x, s.y)) throw fail("click at " + point(s.x, s.y) + ": no mouse area takes it");
+                       if (!host_.click(target(script, step), s.x, s.y)) throw fail("click at " + point(s.x, s.y) + ": no mouse area takes it");
                    },
                    [&](const HoldStep& s) {
-                       if (!host_.hold(gauge_, s.x, s.y, s.repeats))
+                       if (!host_.hold(target(script, step), s.x, s.y, s.repeats))
                            throw fail("hold at " + point(s.x, s.y) + ": no mouse area takes it");
                    },
                    [&](const DragStep& s) {
-                       if (!host_.drag(gauge_, s.x, s.y))
+                       if (!host_.drag(target(script, step), s.x, s.y))
                            throw fail("drag at " + point(s.x, s.y) + ": no mouse area follows a held button there");
                    },
                    [&](const HoverStep& s) {
-                       const ID32 got = host_.help_id_at(gauge_, s.x, s.y);
+                       const ID32 got = host_.help_id_at(target(script, step), s.x, s.y);
                        if (got != s.help_id)
                            throw fail("help id at " + point(s.x, s.y) + ": got " + (got ? hex(got) : "none") + ", expected " +
                                       (s.help_id ? hex(s.help_id) : "none"));
@@ -138,8 +150,17 @@ void ScriptRunner::run(const Script& script, const Step& step) {
                            throw fail("element " + std::to_string(s.element) + " is at " + point(got.x, got.y) + ", expected " +
                                       point(s.x, s.y));
                    },
+                   [&](const GaugeStep& s) {
+                       if (!finder_) throw fail("gauge steps choose a gauge of a panel (gaugebench panel --script)");
+                       try {
+                           gauge_ = finder_(s.window, s.key);
+                       } catch (const Error& e) {
+                           throw fail(e.what());
+                       }
+                       if (gauge_ == nullptr) throw fail("gauge " + s.window + " " + s.key + " is a placeholder: nothing to drive");
+                   },
                    [&](const ExpectCursorStep& s) {
-                       const ID32 got = host_.cursor_at(gauge_, s.x, s.y);
+                       const ID32 got = host_.cursor_at(target(script, step), s.x, s.y);
                        if (got != s.cursor)
                            throw fail("cursor at " + point(s.x, s.y) + ": got " + cursor_name(got) + ", expected " + cursor_name(s.cursor));
                    },

@@ -4,7 +4,9 @@
 // written past its buffer and the like) fails the step that caused it.
 #pragma once
 
+#include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "emulator/host_emulator.h"
@@ -17,6 +19,11 @@ public:
     // With a trace stream, each step is echoed with the events it caused
     // and the texts and visibility it changed.
     ScriptRunner(emu::Host& host, emu::Gauge& gauge, std::ostream* trace = nullptr);
+    // A panel's runner: its `gauge WINDOW KEY` steps choose the gauge the
+    // steps after them drive, through the finder, which throws Error for a
+    // window or key the panel lacks and returns null for a placeholder.
+    using GaugeFinder = std::function<emu::Gauge*(const std::string& window, const std::string& key)>;
+    ScriptRunner(emu::Host& host, GaugeFinder finder, std::ostream* trace = nullptr);
 
     void run(const Script& script);  // throws Error at the first failing step
     void run(const Script& script, const Step& step);
@@ -31,7 +38,10 @@ private:
     void collect(const Script& script, const Step& step);
 
     emu::Host& host_;
-    emu::Gauge& gauge_;
+    emu::Gauge& target(const Script& script, const Step& step) const;
+
+    emu::Gauge* gauge_;  // null in a panel's script before its first gauge step
+    GaugeFinder finder_;
     std::ostream* trace_;
     std::vector<emu::HostEvent> pending_;  // sent since the last `expect events`
 };

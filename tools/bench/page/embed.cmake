@@ -1,0 +1,16 @@
+# Writes OUTPUT, a C++ file holding the page's files as string literals:
+# cmake -DOUTPUT=... -DPAGE_DIR=... -P embed.cmake
+set(body "// Generated from tools/bench/page/ by embed.cmake; do not edit.\n#include \"tools/bench/page_assets.h\"\n\nnamespace bench {\n\nconst std::vector<PageAsset>& page_assets() {\n    static const std::vector<PageAsset> all{\n")
+foreach(pair "/=index.html" "/app.js=app.js" "/style.css=style.css")
+  string(REGEX REPLACE "=.*" "" path "${pair}")
+  string(REGEX REPLACE ".*=" "" file "${pair}")
+  file(READ "${PAGE_DIR}/${file}" text)
+  string(FIND "${text}" ")page_asset\"" marker)
+  if(NOT marker EQUAL -1)
+    message(FATAL_ERROR "${file} holds the literal's end marker")
+  endif()
+  string(APPEND body "        {\"${path}\", \"${file}\", R\"page_asset(${text})page_asset\"},\n")
+endforeach()
+string(APPEND body "    };\n    return all;\n}\n\n}  // namespace bench\n")
+file(WRITE "${OUTPUT}.tmp" "${body}")
+file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")
