@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sstream>
 
+#include "shipped_modules.h"
 #include "support/host_fixture.h"
 
 namespace {
@@ -33,19 +33,11 @@ void walk(const void* element, std::vector<const void*>& out) {
         walk(address(children, 4 * i), out);
 }
 
-std::vector<std::string> shipped_modules() {
-    std::vector<std::string> names;
-    std::stringstream list(GAUGE_MODULE_NAMES);
-    for (std::string name; std::getline(list, name, ',');)
-        if (!name.empty()) names.push_back(name);
-    return names;
-}
-
 }  // namespace
 
 TEST_F(HostFixture, ShippedRecordsReadAtTheir32BitOffsets) {
     static_assert(sizeof(void*) == 4);
-    for (const std::string& name : shipped_modules()) {
+    for (const std::string& name : shipped_module_names()) {
         SCOPED_TRACE(name);
         emu::Module& module = load(name);
         const void* linkage = &module.linkage();
