@@ -156,7 +156,7 @@ void check_elf_file(const std::vector<std::uint8_t>& file, const std::string& pa
     const std::uint64_t sections_end = eh.e_shoff + std::uint64_t{eh.e_shnum} * eh.e_shentsize;
     const std::uint64_t segments_end = eh.e_phoff + std::uint64_t{eh.e_phnum} * eh.e_phentsize;
     std::uint64_t end = std::max(sections_end, segments_end);
-    for (std::size_t i = 0; segments_end <= file.size() && i < eh.e_phnum; ++i) {
+    for (std::size_t i = 0; segments_end <= file.size() && eh.e_phentsize == sizeof(Elf64_Phdr) && i < eh.e_phnum; ++i) {
         Elf64_Phdr ph;
         std::memcpy(&ph, file.data() + eh.e_phoff + i * eh.e_phentsize, sizeof ph);
         end = std::max<std::uint64_t>(end, ph.p_offset + ph.p_filesz);
