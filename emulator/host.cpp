@@ -3,6 +3,7 @@
 
 #include "emulator/effects.h"
 #include "emulator/host_services.h"
+#include "emulator/module_call.h"
 #include "emulator/module_file.h"
 
 namespace emu {
@@ -81,7 +82,8 @@ Module& Host::load(const std::string& path) {
     if (m->gauges_.empty()) throw Error(path + ": not a gauge module (its Linkage lists no gauge)");
 
     m->import_table_->panels.services = &HostServices::table;
-    if (linkage.module_init != nullptr) linkage.module_init();
+    if (linkage.module_init != nullptr)
+        detail::call_module([&] { return path + ": module_init"; }, linkage.module_init);
     modules_.push_back(std::move(m));
     return *modules_.back();
 }
@@ -89,7 +91,8 @@ Module& Host::load(const std::string& path) {
 void Host::unload(Module& module) {
     for (auto& g : gauges_)
         if (g->module_ == &module && g->alive_) kill(*g);
-    if (module.linkage_->module_deinit != nullptr) module.linkage_->module_deinit();
+    if (module.linkage_->module_deinit != nullptr)
+        detail::call_module([&] { return module.path() + ": module_deinit"; }, module.linkage_->module_deinit);
     for (auto& g : gauges_)
         if (g->module_ == &module) g->module_ = nullptr;
     std::erase_if(modules_, [&](const std::unique_ptr<Module>& m) { return m.get() == &module; });

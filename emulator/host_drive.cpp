@@ -18,6 +18,7 @@
 //   kill:     12, then the mouse list unregistered and the element list
 //             killed. 12 is the last id a gauge receives.
 #include "emulator/host_services.h"
+#include "emulator/module_call.h"
 
 namespace emu {
 
@@ -36,8 +37,16 @@ private:
     Gauge* before_;
 };
 
+// What a routine of gauge g is called in a fault.
+auto routine(const Gauge& g, const char* which) {
+    return [&g, which] { return "gauge " + g.name() + ": " + which; };
+}
+
 void notify(GAUGEHDR* h, SINT32 service_id) {
-    if (h->gauge_callback != nullptr) h->gauge_callback(h, service_id, 0);
+    if (h->gauge_callback == nullptr) return;
+    detail::call_module(
+        [&] { return std::string("gauge ") + h->gauge_name + ": gauge callback (service id " + std::to_string(service_id) + ")"; },
+        h->gauge_callback, h, service_id, 0u);
 }
 
 }  // namespace
@@ -67,7 +76,7 @@ Gauge& Host::install(Module& module, const std::string& gauge_name) {
     }
 
     if (h->install_routine != nullptr) {
-        h->install_routine(module.instance());
+        detail::call_module(routine(g, "install routine"), h->install_routine, module.instance());
     } else {
         HostServices::install_elements(g, h->elements_list[0], module.instance());
     }
@@ -79,7 +88,7 @@ Gauge& Host::install(Module& module, const std::string& gauge_name) {
     }
     HostServices::bind(g);
     if (h->initialize_routine != nullptr) {
-        h->initialize_routine();
+        detail::call_module(routine(g, "initialize routine"), h->initialize_routine);
     } else if (g.buffers_ != nullptr && g.buffers_->installed) {
         HostServices::initialize_elements(g);
     }
@@ -97,7 +106,7 @@ SINT32 Host::query(Gauge& g) {
         notify(h, PANEL_SERVICE_POST_QUERY);
         return known;
     }
-    return h->query_routine != nullptr ? h->query_routine() : 0;
+    return h->query_routine != nullptr ? detail::call_module(routine(g, "query routine"), h->query_routine) : 0;
 }
 
 void Host::frame() {
@@ -121,14 +130,14 @@ void Host::frame() {
             notify(h, PANEL_SERVICE_POST_DRAW);
             continue;
         }
-        if (h->update_routine != nullptr) h->update_routine();
+        if (h->update_routine != nullptr) detail::call_module(routine(g, "update routine"), h->update_routine);
         else if (installed) HostServices::update_elements(g);
         if (h->generate_routine != nullptr) {
             generating_ = &phase;
-            h->generate_routine(phase);
+            detail::call_module(routine(g, "generate routine"), h->generate_routine, phase);
             generating_ = nullptr;
         }
-        if (h->draw_routine != nullptr) h->draw_routine();
+        if (h->draw_routine != nullptr) detail::call_module(routine(g, "draw routine"), h->draw_routine);
         else if (installed) HostServices::plot_elements(g);
     }
 }
@@ -149,7 +158,7 @@ void Host::kill(Gauge& g) {
     } else {
         if (g.info_.header_version == GAUGE_HEADER_VERSION_700 && h->mouse_rect != nullptr)
             HostServices::set_registered(g, false);
-        if (h->kill_routine != nullptr) h->kill_routine();
+        if (h->kill_routine != nullptr) detail::call_module(routine(g, "kill routine"), h->kill_routine);
         else if (g.buffers_ != nullptr && g.buffers_->installed) HostServices::kill_elements(g);
     }
     if (g.buffers_ != nullptr && g.buffers_->installed) {

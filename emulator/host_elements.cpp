@@ -9,6 +9,7 @@
 #include <set>
 
 #include "emulator/host_services.h"
+#include "emulator/module_call.h"
 
 namespace emu {
 
@@ -36,6 +37,11 @@ std::unique_ptr<IMAGE> image_of(const Bitmap& b) {
 
 std::string describe(const Gauge& g, std::size_t index) {
     return "gauge " + g.name() + " element " + std::to_string(index);
+}
+
+// An element's update callback, as a fault names it.
+auto callback(const Gauge& g, std::size_t index, const char* which = "") {
+    return [&g, index, which] { return describe(g, index) + ": update callback" + which; };
 }
 
 // A callback's result as a whole number of pixels or a frame number; a
@@ -181,9 +187,9 @@ void HostServices::update_elements(Gauge& g) {
                 std::vector<char>& buffer = g.buffers_->texts[i];
                 s->string = buffer.data();
                 if (v610 && s->update_callback.value != nullptr)
-                    st.value = s->update_callback.value(s->source_var[0].var_value.n);
+                    st.value = detail::call_module(callback(g, i), s->update_callback.value, s->source_var[0].var_value.n);
                 else if (!v610 && s->update_callback.element != nullptr)
-                    st.value = s->update_callback.element(s);
+                    st.value = detail::call_module(callback(g, i), s->update_callback.element, s);
                 const std::size_t room = buffer.size() - guard_bytes;
                 if (std::any_of(buffer.begin() + static_cast<std::ptrdiff_t>(room), buffer.end(),
                                 [](char c) { return c != guard_fill; })) {
@@ -201,9 +207,9 @@ void HostServices::update_elements(Gauge& g) {
                 refresh_variable(h, icon->source_var);
                 double v = icon->source_var.var_value.n;
                 if (v610 && icon->update_callback.variable != nullptr)
-                    v = icon->update_callback.variable(&icon->source_var);
+                    v = detail::call_module(callback(g, i), icon->update_callback.variable, &icon->source_var);
                 else if (!v610 && icon->update_callback.element != nullptr)
-                    v = icon->update_callback.element(icon);
+                    v = detail::call_module(callback(g, i), icon->update_callback.element, icon);
                 st.value = v;
                 const auto& frames = g.buffers_->frames[i];
                 const int last = frames.empty() ? 0 : static_cast<int>(frames.size()) - 1;
@@ -215,8 +221,8 @@ void HostServices::update_elements(Gauge& g) {
                 auto* s = reinterpret_cast<ELEMENT_SLIDER*>(e);
                 refresh_variable(h, s->source_var_x);
                 refresh_variable(h, s->source_var_y);
-                const double x = s->update_x != nullptr ? s->update_x(s) : s->source_var_x.var_value.n;
-                const double y = s->update_y != nullptr ? s->update_y(s) : s->source_var_y.var_value.n;
+                const double x = s->update_x != nullptr ? detail::call_module(callback(g, i, " x"), s->update_x, s) : s->source_var_x.var_value.n;
+                const double y = s->update_y != nullptr ? detail::call_module(callback(g, i, " y"), s->update_y, s) : s->source_var_y.var_value.n;
                 const double scale_x = s->scale_x;
                 const double scale_y = s->scale_y;
                 st.value = y;

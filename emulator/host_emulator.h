@@ -20,6 +20,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/gauge_records.h"
@@ -31,6 +32,16 @@ namespace emu {
 class Error : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// A module file built for another machine than this host: a 32-bit module
+// in a 64-bit host, a Windows module in a native one. `built_for` names it
+// ("i686", "x86_64" for Windows modules, "native" for an ELF library), so
+// that a tool can name the build of itself that loads it.
+class WrongMachine : public Error {
+public:
+    WrongMachine(const std::string& what, std::string machine) : Error(what), built_for(std::move(machine)) {}
+    std::string built_for;
 };
 
 // A bitmap resource of a module, as the host loads it: palette indices,

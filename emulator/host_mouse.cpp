@@ -2,6 +2,7 @@
 // pixels of the gauge's background, which the emulator draws at its own
 // size, and so is the point a mouse callback receives.
 #include "emulator/host_services.h"
+#include "emulator/module_call.h"
 
 namespace emu {
 
@@ -63,7 +64,8 @@ bool HostServices::send_mouse(Host& h, Gauge& g, int x, int y, FLAGS32 event_fla
     bind(g);
     if (r->mouse_function != nullptr) {
         PIXPOINT point{x, y};
-        r->mouse_function(&point, event_flags);
+        detail::call_module([&] { return "gauge " + g.name() + ": mouse function of the area at " + std::to_string(x) + "," + std::to_string(y); },
+                            r->mouse_function, &point, event_flags);
     } else if (r->event_id != 0) {
         key_event(h, r->event_id, 0, HostEvent::Origin::mouse_area);
     }

@@ -5,6 +5,11 @@
 #include <elf.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -104,14 +109,91 @@ std::vector<Bitmap> bitmaps_of(const std::vector<std::uint8_t>& res, const std::
     return out;
 }
 
+#if defined(__x86_64__)
+constexpr std::uint16_t host_machine = EM_X86_64;
+#elif defined(__aarch64__)
+constexpr std::uint16_t host_machine = EM_AARCH64;
+#elif defined(__i386__)
+constexpr std::uint16_t host_machine = EM_386;
+#endif
+constexpr unsigned char host_class = sizeof(void*) == 8 ? ELFCLASS64 : ELFCLASS32;
+
+std::string elf_machine_name(std::uint16_t machine) {
+    switch (machine) {
+        case EM_X86_64: return "x86_64";
+        case EM_386: return "i386";
+        case EM_AARCH64: return "arm64";
+        case EM_ARM: return "arm";
+        default: return "machine " + std::to_string(machine);
+    }
+}
+
+// Names a file the loader would refuse for what it is, from its bytes: a
+// Windows module, not an ELF file, built for another machine, cut short.
+void check_elf_file(const std::vector<std::uint8_t>& file, const std::string& path) {
+    if (file.size() >= 2 && file[0] == 'M' && file[1] == 'Z') {
+        // The PE header's machine field says which Windows build loads it.
+        const std::size_t pe = file.size() >= 0x40 ? le32(&file[0x3C]) : file.size();
+        const std::uint16_t machine = pe < file.size() && file.size() - pe >= 6 ? le16(&file[pe + 4]) : 0;
+        if (machine == 0x014C) throw WrongMachine(path + ": a 32-bit Windows module, not a native one", "i686");
+        if (machine == 0x8664) throw WrongMachine(path + ": a 64-bit Windows module, not a native one", "x86_64");
+        throw Error(path + ": not an ELF file (an MZ file of no machine this host knows)");
+    }
+    if (file.size() < SELFMAG || std::memcmp(file.data(), ELFMAG, SELFMAG) != 0)
+        throw Error(path + ": not an ELF file (no ELF header)");
+    const std::string cut = path + ": cut short (" + std::to_string(file.size()) + " bytes, ";
+    if (file.size() < sizeof(Elf64_Ehdr) && !(file.size() >= sizeof(Elf32_Ehdr) && file[EI_CLASS] == ELFCLASS32))
+        throw Error(cut + "not even its ELF header)");
+    std::uint16_t machine = 0;
+    std::memcpy(&machine, file.data() + offsetof(Elf64_Ehdr, e_machine), sizeof machine);
+    if (file[EI_CLASS] != host_class || machine != host_machine)
+        throw WrongMachine(path + ": built for " + elf_machine_name(machine) + " (" +
+                               (file[EI_CLASS] == ELFCLASS32 ? "32" : "64") + "-bit); this program is " +
+                               elf_machine_name(host_machine) + " (" + std::to_string(sizeof(void*) * 8) + "-bit)",
+                           "native " + elf_machine_name(machine));
+    Elf64_Ehdr eh;
+    std::memcpy(&eh, file.data(), sizeof eh);
+    const std::uint64_t sections_end = eh.e_shoff + std::uint64_t{eh.e_shnum} * eh.e_shentsize;
+    const std::uint64_t segments_end = eh.e_phoff + std::uint64_t{eh.e_phnum} * eh.e_phentsize;
+    std::uint64_t end = std::max(sections_end, segments_end);
+    for (std::size_t i = 0; segments_end <= file.size() && eh.e_phentsize == sizeof(Elf64_Phdr) && i < eh.e_phnum; ++i) {
+        Elf64_Phdr ph;
+        std::memcpy(&ph, file.data() + eh.e_phoff + i * eh.e_phentsize, sizeof ph);
+        end = std::max<std::uint64_t>(end, ph.p_offset + ph.p_filesz);
+    }
+    if (end > file.size()) throw Error(cut + "its contents end at byte " + std::to_string(end) + ")");
+}
+
+// Why dlopen refused a file whose headers are sound, in one line: a
+// missing library is named.
+std::string refusal(const std::string& full) {
+    const char* raw = dlerror();
+    std::string why = raw != nullptr ? raw : "unknown error";
+    const std::string missing = ": cannot open shared object file";
+    if (const std::size_t at = why.find(missing); at != std::string::npos && why.compare(0, at, full) != 0)
+        return "a library it needs is missing: " + why.substr(0, at);
+    if (const std::size_t at = why.rfind(": "); at != std::string::npos) why = why.substr(at + 2);
+    return "cannot be loaded as a library: " + why;
+}
+
 }  // namespace
 
+// The module is opened by its absolute path: dlopen searches the library
+// path for a name without a slash, so a bare file name in the working
+// folder would not be found, or another file of that name would.
 ModuleFile open_module_file(const std::string& path) {
+    char resolved[PATH_MAX];
+    if (path.size() >= PATH_MAX || (realpath(path.c_str(), resolved) == nullptr && errno == ENAMETOOLONG))
+        throw Error(path + ": path too long (" + std::to_string(path.size()) + " characters; at most " +
+                    std::to_string(PATH_MAX - 1) + ")");
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) throw Error(path + ": no such file");
     if (!S_ISREG(st.st_mode)) throw Error(path + ": not a file");
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) throw Error(path + ": not a gauge module (cannot be loaded as a library)");
+    if (realpath(path.c_str(), resolved) == nullptr) throw Error(path + ": no such file");
+    const std::vector<std::uint8_t> file = read_file(resolved);
+    check_elf_file(file, path);
+    void* handle = dlopen(resolved, RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) throw Error(path + ": not a gauge module (" + refusal(resolved) + ")");
     ModuleFile m;
     m.handle = handle;
     m.linkage = static_cast<GAUGESLINKAGE*>(dlsym(handle, "Linkage"));
@@ -121,7 +203,7 @@ ModuleFile open_module_file(const std::string& path) {
         throw Error(path + ": not a gauge module (it does not export Linkage and ImportTable)");
     }
     try {
-        m.bitmaps = bitmaps_of(elf_section(read_file(path), ".gauge_resources"), path);
+        m.bitmaps = bitmaps_of(elf_section(file, ".gauge_resources"), path);
     } catch (...) {
         dlclose(handle);
         throw;

@@ -13,11 +13,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #if defined(_WIN32)
 #include <fcntl.h>
+#include <float.h>
 #include <io.h>
 #endif
 
@@ -166,6 +168,13 @@ void run_gauge(emu::Host& host, emu::Module& module, const emu::GaugeInfo& info)
 int main(int argc, char** argv) {
 #if defined(_WIN32)
     _setmode(_fileno(stdout), _O_BINARY);  // the same line ends as the native run
+#endif
+#if defined(_WIN32) && defined(__i386__)
+    // GAUGE_X87_PRECISION=24: the x87 unit computes in single precision, as
+    // Direct3D leaves it in the simulator's process. The modules compute
+    // doubles in SSE2 registers, so their transcript must not change.
+    if (const char* precision = std::getenv("GAUGE_X87_PRECISION"); precision != nullptr && std::string(precision) == "24")
+        _controlfp(_PC_24, _MCW_PC);
 #endif
     const bool list = argc > 1 && std::string(argv[1]) == "--list";
     const int first = list ? 2 : 1;

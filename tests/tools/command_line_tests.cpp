@@ -139,6 +139,11 @@ std::string expand(std::string s, const std::string& scratch, const std::string&
 
 TEST_F(BenchCommandLine, BadInputGetsOneLineNamingItANonZeroExitAndNoOutputFile) {
     write("not_a_module.so", "just text\n");
+    std::string pe_header(0x80, '\0');  // MZ, then a PE header for i386 at 0x40
+    pe_header.replace(0, 2, "MZ");
+    pe_header[0x3C] = 0x40;
+    pe_header.replace(0x40, 6, std::string("PE\0\0\x4C\x01", 6));
+    write("win32.gau", pe_header);
     write("malformed.bench", "frames 1\nclick 3\n");
     write("failing.bench", "frames 1\nexpect text 1 \"nope\"\n");
     write("bad.cfg", "[Window00]\ngauge00=tarnwick Altitiude, 1, 2\n");
@@ -148,8 +153,10 @@ TEST_F(BenchCommandLine, BadInputGetsOneLineNamingItANonZeroExitAndNoOutputFile)
     const std::string render = "render $P probe_text -o $S/out.png ";
     const BadInput cases[] = {
         {"missing module", "list $S/missing.so", "$S/missing.so: no such file"},
-        {"not a gauge module", "list $S/not_a_module.so",
-         "$S/not_a_module.so: not a gauge module (cannot be loaded as a library)"},
+        {"not a gauge module", "list $S/not_a_module.so", "$S/not_a_module.so: not an ELF file (no ELF header)"},
+        {"32-bit Windows module", "list $S/win32.gau",
+         "$S/win32.gau: a 32-bit Windows module, not a native one; load it with the 32-bit Windows bench, "
+         "build/win32/tools/bench/gaugebench.exe"},
         {"library that is no gauge module", "list " + std::string(GAUGE_BINARY_DIR) + "/lib/libwin32_standin.so",
          std::string(GAUGE_BINARY_DIR) + "/lib/libwin32_standin.so: not a gauge module (it does not export Linkage and ImportTable)"},
         {"unknown gauge", "list $P probe_text Altimeter", "$P: no gauge named \"Altimeter\" (it has probe_text, probe_610, probe_800, probe_leaky)"},
@@ -188,7 +195,8 @@ TEST_F(BenchCommandLine, BadInputGetsOneLineNamingItANonZeroExitAndNoOutputFile)
         EXPECT_THAT(o.err, StartsWith("gaugebench: " + expand(c.message, scratch.string(), probe())));
         EXPECT_EQ(o.err.find('\n'), o.err.size() - 1) << "exactly one line: " << o.err;
         EXPECT_EQ(o.out, "") << "no half report";
-        EXPECT_THAT(leftovers({"not_a_module.so", "malformed.bench", "failing.bench", "bad.cfg", "one.cfg", "views.cfg", "gauge.bench"}),
+        EXPECT_THAT(leftovers({"not_a_module.so", "win32.gau", "malformed.bench", "failing.bench", "bad.cfg", "one.cfg",
+                               "views.cfg", "gauge.bench"}),
                     ::testing::IsEmpty());
     }
 }

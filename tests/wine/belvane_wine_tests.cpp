@@ -149,3 +149,23 @@ TEST_F(BelvaneWine, NoAudioDeviceHoldsNothingAndTheLightStillWorks) {
 }
 
 }  // namespace
+
+// The simulator is a 32-bit program: on 64-bit Windows it and its modules
+// see HKLM\SOFTWARE through the 32-bit view. The host's values must land
+// in the view of this build's bitness, where belvane reads them, and only
+// there.
+TEST_F(BelvaneWine, TheHostsRegistryValuesLandInTheViewTheModuleReads) {
+    emu::set_host_registry_value("PlayerName", "Pilot");
+    const REGSAM own_view = sizeof(void*) == 4 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    const REGSAM other_view = sizeof(void*) == 4 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+    auto has_value = [](REGSAM view) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, emu::host_registry_key, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
+            return false;
+        const bool found = RegQueryValueExA(key, "PlayerName", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        return found;
+    };
+    EXPECT_TRUE(has_value(own_view));
+    EXPECT_FALSE(has_value(other_view));
+}

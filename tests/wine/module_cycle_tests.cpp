@@ -5,20 +5,11 @@
 // totals are not compared: Wine starts a worker of its own now and then.)
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "emulator/host_emulator.h"
 #include "process_state.h"
+#include "shipped_modules.h"
 
 namespace {
-
-std::vector<std::string> module_names() {
-    std::vector<std::string> names;
-    std::stringstream list(GAUGE_MODULE_NAMES);
-    for (std::string name; std::getline(list, name, ',');)
-        if (!name.empty()) names.push_back(name);
-    return names;
-}
 
 // One round of a module's life, in a host of its own.
 void live_once(const std::string& name) {
@@ -55,7 +46,7 @@ TEST_P(ModuleCycle, RepeatedLivesLeaveNothingLoaded) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Wine, ModuleCycle, ::testing::ValuesIn(module_names()),
+INSTANTIATE_TEST_SUITE_P(Wine, ModuleCycle, ::testing::ValuesIn(shipped_module_names()),
                          [](const auto& param_info) { return param_info.param; });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ModuleCycle);
 

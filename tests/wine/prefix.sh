@@ -9,6 +9,13 @@ wine_environment() {
   export WINEPREFIX="$wine_dir/prefix"
   export WINEDEBUG=-all
   export WINEARCH=win64
+  # Wine's own 32-bit Windows DLLs (scripts/fetch-wine-i386), with which
+  # 64-bit Wine runs 32-bit programs in WoW64 mode, nothing 32-bit installed.
+  local i386_dlls
+  i386_dlls=$(realpath -m "$(dirname "${BASH_SOURCE[0]}")/../../build/wine-i386/usr/lib/i386-linux-gnu/wine")
+  if [ -d "$i386_dlls/i386-windows" ] && [[ ":${WINEDLLPATH:-}:" != *":$i386_dlls:"* ]]; then
+    export WINEDLLPATH="$i386_dlls${WINEDLLPATH:+:$WINEDLLPATH}"
+  fi
   # No Mono or Gecko installer dialogs.
   export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}mscoree,mshtml="
   # DirectSound finds one device, ALSA's null sink, on any machine.

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "emulator/host_emulator.h"
+
 namespace bench {
 
 class Error : public std::runtime_error {
@@ -15,5 +17,10 @@ public:
 
 // "path:line: what", the form every script message takes.
 Error line_error(const std::string& path, int line, const std::string& what);
+
+// A module the host could not load, as the bench says it: the loader's
+// line, and for a module built for another machine, which build of the
+// bench loads it.
+Error load_error(const emu::Error& e);
 
 }  // namespace bench

@@ -31,7 +31,7 @@ Session::Session(const std::string& module_argument) : host_(std::make_unique<em
     try {
         module_ = &host_->load(resolve_module_path(module_argument));
     } catch (const emu::Error& e) {
-        throw Error(e.what());
+        throw load_error(e);
     }
 }
 
