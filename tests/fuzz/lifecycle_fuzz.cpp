@@ -6,6 +6,8 @@
 // Input: one byte of environment, then operations until the input ends.
 // Anything still live at the end is killed and unloaded; a host fault, a
 // sanitizer report, or anything the modules still hold then is a crash.
+// Modules are really loaded and unloaded here, input after input; the
+// parsed resources of a module file are kept by the emulator in between.
 #include <cstddef>
 #include <cstdint>
 
@@ -24,10 +26,13 @@ struct Slot {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // One host for the whole run, with no module loaded between inputs: each
+    // input loads and unloads what it likes and starts on a fresh panel.
+    static emu::Host host;
     fuzz::Input in(data, size);
     fuzz::set_environment(in);
+    host.clear_panel();
     {
-        emu::Host host;
         host.set_record_service_calls(false);
         std::vector<Slot> slots;
         for (const std::string& path : fuzz::modules_under_test()) slots.push_back({&path, nullptr});
