@@ -50,9 +50,17 @@ bool guard_intact(const char* guard) {
     return a == fill && b == fill;
 }
 
+// Word by word, then the rest byte by byte.
 bool same_text(const std::string& text, const char* buffer, std::size_t length) {
     if (text.size() != length) return false;
-    for (std::size_t i = 0; i < length; ++i)
+    std::size_t i = 0;
+    for (; i + sizeof(std::uint64_t) <= length; i += sizeof(std::uint64_t)) {
+        std::uint64_t a, b;
+        std::memcpy(&a, text.data() + i, sizeof a);
+        std::memcpy(&b, buffer + i, sizeof b);
+        if (a != b) return false;
+    }
+    for (; i < length; ++i)
         if (text[i] != buffer[i]) return false;
     return true;
 }

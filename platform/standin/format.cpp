@@ -27,7 +27,9 @@ struct output {
     }
     void put(const char* s, std::size_t n) {
         if (length + n <= output_cap - 1) {
-            std::memcpy(text + length, s, n);
+            // Conversions are a few characters: a loop beats a call.
+            char* at = text + length;
+            for (std::size_t i = 0; i < n; ++i) at[i] = s[i];
             length += n;
             return;
         }
