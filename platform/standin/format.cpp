@@ -52,7 +52,7 @@ struct conversion {
 // prefix, zeros are those the precision asks for. Width padding goes
 // before the lead (spaces), between lead and zeros (zeros, for numbers with
 // the 0 flag), or after everything (left justified).
-inline void emit(output& out, const conversion& c, bool numeric, const char* lead, std::size_t lead_n,
+[[gnu::always_inline]] inline void emit(output& out, const conversion& c, bool numeric, const char* lead, std::size_t lead_n,
                  std::size_t zeros, const char* body, std::size_t body_n) {
     const std::size_t size = lead_n + zeros + body_n;
     const std::size_t fill = size < c.width ? c.width - size : 0;
@@ -64,7 +64,7 @@ inline void emit(output& out, const conversion& c, bool numeric, const char* lea
     if (fill > 0 && c.left) out.repeat(' ', fill);
 }
 
-inline void number(output& out, const conversion& c, const char* lead, std::size_t lead_n,
+[[gnu::always_inline]] inline void number(output& out, const conversion& c, const char* lead, std::size_t lead_n,
                    unsigned long long value, bool hex, bool upper) {
     char digits[24];
     char* at = digits + sizeof digits;
