@@ -9,6 +9,7 @@
 // library loaded later at the same address; freeing one, or looking up an
 // entry point in one, is recorded as a fault. Every call is logged.
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -80,11 +81,16 @@ bool has_key(const char* name, const std::string& key) {
 }
 
 // Where LoadLibraryA looks for a name: a path as given, a bare name in the
-// library folder (or, with no folder set, wherever dlopen searches).
-std::string file_of(const std::string& name) {
-    const std::string file = with_extension(name);
-    if (has_path(file) || library_dir.empty()) return file;
-    return library_dir + "/" + file;
+// library folder (or, with no folder set, wherever dlopen searches). Made
+// in one buffer that keeps its room, since a module may look for a missing
+// library every frame; valid until the next call.
+const std::string& file_of(const std::string& name) {
+    static std::string path;
+    path = with_extension(name);
+    if (has_path(path) || library_dir.empty()) return path;
+    path.insert(0, "/");
+    path.insert(0, library_dir);
+    return path;
 }
 
 Library* find(HMODULE module) {
@@ -109,7 +115,11 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
     // A bare name whose library is loaded already means that library,
     // whichever folder it came from.
     const auto loaded = has_path(name) ? libraries.end() : find_by_key(key_of(name));
-    const std::string file = loaded != libraries.end() ? loaded->second.file : file_of(name);
+    const std::string& file = loaded != libraries.end() ? loaded->second.file : file_of(name);
+    // A file named by its path that is not there fails without dlopen,
+    // which would search and report through the heap: a module may try a
+    // missing library every frame.
+    if (has_path(file) && access(file.c_str(), F_OK) != 0) return nullptr;
     void* dl = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (dl == nullptr) return nullptr;
     // The same library loaded again (under any of its names) shares its handle.
