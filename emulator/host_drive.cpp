@@ -1,10 +1,13 @@
 // Driving gauges through their headers.
 //
 // Headers 610 and 700: the routine set. Install (with the module's instance
-// handle), then initialize; each frame update, generate (phase 0) and draw;
-// kill last. A 700 header's mouse list is installed and registered by the
-// host after the install routine, and unregistered before the kill routine;
-// a 610 gauge hands its own list over from its install routine.
+// handle), then initialize; each frame update, generate and draw; kill
+// last. The generate phase is the frame's number, counted from 1: it
+// changes every frame, and a gauge must hand it on to
+// element_list_generate as it came. A 700 header's mouse list is
+// installed and registered by the host after the install routine, and
+// unregistered before the kill routine; a 610 gauge hands its own list
+// over from its install routine.
 //
 // Header 800: the host drives the element list and mouse list itself and
 // calls the gauge callback with a service id around each step:
@@ -98,6 +101,8 @@ SINT32 Host::query(Gauge& g) {
 }
 
 void Host::frame() {
+    ++frame_number_;
+    const ENUM32 phase = frame_number_;
     for (std::size_t i = 0; i < gauges_.size(); ++i) {
         Gauge& g = *gauges_[i];
         if (!g.alive_) continue;
@@ -118,7 +123,11 @@ void Host::frame() {
         }
         if (h->update_routine != nullptr) h->update_routine();
         else if (installed) HostServices::update_elements(g);
-        if (h->generate_routine != nullptr) h->generate_routine(0);
+        if (h->generate_routine != nullptr) {
+            generating_ = &phase;
+            h->generate_routine(phase);
+            generating_ = nullptr;
+        }
         if (h->draw_routine != nullptr) h->draw_routine();
         else if (installed) HostServices::plot_elements(g);
     }

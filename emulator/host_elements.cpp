@@ -1,8 +1,8 @@
 // Element lists: what the host does when a gauge installs, initialises,
 // updates, draws and kills its element tree. The host owns every loaded
 // image and text buffer; each text buffer is the element's character count
-// plus the terminating zero, followed by guard bytes that must survive
-// every callback.
+// plus the terminating zero, handed out filled with a non-zero pattern and
+// followed by guard bytes that must survive every callback.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -135,7 +135,7 @@ void HostServices::install_elements(Gauge& g, ELEMENT_HEADER* root, MODULE_HANDL
                 const auto* s = reinterpret_cast<ELEMENT_STRING*>(e);
                 if (s->char_count > 4096) return fault(describe(g, index) + ": implausible character count");
                 auto& text = buffers->texts[index];
-                text.assign(s->char_count + 1, '\0');
+                text.assign(s->char_count + 1, text_fill);
                 text.insert(text.end(), guard_bytes, guard_fill);
                 break;
             }

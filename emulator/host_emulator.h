@@ -4,6 +4,10 @@
 // drives gauges through their headers, keeps the host variables the gauges
 // read, applies the key events they send, and records what happened.
 //
+// It forgives nothing a real host would not: text buffers come filled with
+// a non-zero pattern, the generate phase changes every frame, and any misuse
+// of a service is recorded in faults().
+//
 // Time moves only when the caller says so: nothing here reads a clock.
 // One Host is current at a time (the service table has no context
 // argument); creating a second while one lives is an error.
@@ -184,8 +188,11 @@ public:
     // Kills a live gauge; its state stays readable.
     void kill(Gauge& gauge);
     // One frame for every live gauge, in installation order: update,
-    // generate and draw.
+    // generate and draw. A frame's generate phase is its number, counted
+    // from 1 since the host was made (frame_number()), so that a gauge
+    // which drops or replaces the phase it is handed is seen.
     void frame();
+    std::uint32_t frame_number() const { return frame_number_; }
     void frames(int count);
     const std::vector<std::unique_ptr<Gauge>>& gauges() const { return gauges_; }
     // A fresh panel with the same modules loaded, for runs of many short
@@ -257,6 +264,8 @@ private:
     std::uint16_t language_ = 0x040C;
     SINT32 radio_selection_ = 0;
     Gauge* driving_ = nullptr;  // the gauge whose routine or callback runs
+    std::uint32_t frame_number_ = 0;
+    const ENUM32* generating_ = nullptr;  // the phase of the generate routine running, if any
     HostEvent::Origin origin_ = HostEvent::Origin::module;
     bool record_calls_ = true;
 };

@@ -43,6 +43,10 @@ void HOSTAPI element_list_generate(ELEMENT_HEADER* root, ENUM32 phase) {
     Gauge* g = HostServices::gauge("element_list_generate");
     if (g != nullptr && !HostServices::owns_root(*g, root))
         HostServices::fault("element_list_generate: gauge " + g->name() + " passed a root it has not installed");
+    const ENUM32* expected = g != nullptr ? HostServices::generate_phase() : nullptr;
+    if (expected != nullptr && phase != *expected)
+        HostServices::fault("element_list_generate: gauge " + g->name() + " passed phase " + std::to_string(phase) +
+                            ", its generate routine was given " + std::to_string(*expected));
 }
 
 void HOSTAPI element_list_plot(ELEMENT_HEADER* root) {

@@ -35,6 +35,10 @@ struct Gauge::Buffers {
 struct HostServices {
     static constexpr std::size_t guard_bytes = 16;
     static constexpr char guard_fill = static_cast<char>(0xA5);
+    // A fresh text buffer holds this byte throughout, not zeros, as a real
+    // host's memory may: a text written without its terminating zero, or a
+    // callback that relies on an empty buffer, shows up as a fault.
+    static constexpr char text_fill = static_cast<char>(0xCB);
     static constexpr std::size_t max_elements = 512;
     static constexpr std::size_t max_mouse_records = 1024;
 
@@ -49,6 +53,12 @@ struct HostServices {
         if (h == nullptr) return nullptr;
         if (h->driving_ == nullptr) fault_outside(service);
         return h->driving_;
+    }
+    // The phase the host handed the generate routine running now; null
+    // outside one.
+    static const ENUM32* generate_phase() {
+        Host* h = Host::current();
+        return h != nullptr ? h->generating_ : nullptr;
     }
     static void fault(const std::string& what);
     static void fault_outside(const char* service);

@@ -40,21 +40,24 @@ FLOAT64 HOSTAPI adf_active_text_cb(FLOAT64 value) {
 }
 
 // Rebuilt only when the standby pair moved away from what the text shows, or
-// when the buffer shows nothing (a second radio stack's buffers); a change
-// of mode alone shows with the next change of the pair.
+// when the buffer is not the one the shown pair was written into (another
+// radio stack's); a change of mode alone shows with the next change of the
+// pair.
 FLOAT64 HOSTAPI adf_standby_text_cb(FLOAT64) {
     if (adf_standby == 0 && adf_standby_ext == 0) {
         adf_standby = adf_default;
         adf_standby_ext = 0;
     }
-    const bool unchanged = adf_standby == adf_standby_shown && adf_standby_ext == adf_standby_ext_shown;
-    if (adf_standby_text.string != nullptr && (!unchanged || adf_standby_text.string[0] == '\0')) {
+    const bool unchanged = adf_standby == adf_standby_shown && adf_standby_ext == adf_standby_ext_shown &&
+                           adf_standby_text.string == adf_standby_written;
+    if (adf_standby_text.string != nullptr && !unchanged) {
         char work[radio_work_area] = {};
         if (!extended_mode()) wsprintfA(work, " %03X", adf_standby);
         else wsprintfA(work, "%04X.%d", adf_standby, tenths_of(adf_standby_ext));
         write_element_text(adf_standby_text, work);
         adf_standby_shown = adf_standby;
         adf_standby_ext_shown = adf_standby_ext;
+        adf_standby_written = adf_standby_text.string;
     }
     return static_cast<FLOAT64>(click_count);
 }

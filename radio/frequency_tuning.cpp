@@ -40,14 +40,16 @@ static FLOAT64 active_text(ELEMENT_STRING& element, FLOAT64 value) {
 }
 
 // Rebuilt only when the standby value moved away from what the text shows,
-// or when the buffer shows nothing: a second radio stack on the panel has
-// buffers of its own that the shown copy knows nothing of.
+// or when the buffer is not the one the shown copy was written into: each
+// radio stack on the panel has buffers of its own, and every one of them
+// shows the shared standby.
 static FLOAT64 standby_text(ELEMENT_STRING& element, std::uint32_t& standby, std::uint32_t& shown,
-                            std::uint32_t default_value) {
+                            const char*& written, std::uint32_t default_value) {
     if (standby == 0) standby = default_value;
-    if (element.string != nullptr && (standby != shown || element.string[0] == '\0')) {
+    if (element.string != nullptr && (standby != shown || element.string != written)) {
         write_frequency_text(element, standby);
         shown = standby;
+        written = element.string;
     }
     return static_cast<FLOAT64>(click_count);
 }
@@ -57,13 +59,16 @@ FLOAT64 HOSTAPI nav2_active_text_cb(FLOAT64 value) { return active_text(nav2_act
 FLOAT64 HOSTAPI com_active_text_cb(FLOAT64 value) { return active_text(com_active_text, value); }
 
 FLOAT64 HOSTAPI nav1_standby_text_cb(FLOAT64) {
-    return standby_text(nav1_standby_text, nav1_standby, nav1_standby_shown, nav_default);
+    return standby_text(nav1_standby_text, nav1_standby, nav1_standby_shown, nav1_standby_written,
+                        nav_default);
 }
 FLOAT64 HOSTAPI nav2_standby_text_cb(FLOAT64) {
-    return standby_text(nav2_standby_text, nav2_standby, nav2_standby_shown, nav_default);
+    return standby_text(nav2_standby_text, nav2_standby, nav2_standby_shown, nav2_standby_written,
+                        nav_default);
 }
 FLOAT64 HOSTAPI com_standby_text_cb(FLOAT64) {
-    return standby_text(com_standby_text, com_standby, com_standby_shown, com_default);
+    return standby_text(com_standby_text, com_standby, com_standby_shown, com_standby_written,
+                        com_default);
 }
 
 // ---------------------------------------------------------------- knobs

@@ -36,6 +36,13 @@ extern std::uint32_t nav1_standby_shown, nav2_standby_shown, com_standby_shown;
 // digit in bits 8 to 15, tenths in bits 0 to 7), with their shown copies.
 extern std::uint32_t adf_standby, adf_standby_ext;
 extern std::uint32_t adf_standby_shown, adf_standby_ext_shown;
+// The text buffer each standby text was last written into. The shown copy
+// is module-wide while every installation of the gauge has buffers of its
+// own (a radio stack on the main panel and another in a pop-up), so a
+// standby text is rebuilt whenever the host hands it a buffer other than
+// the one that shows the copy.
+extern const char* nav1_standby_written, * nav2_standby_written, * com_standby_written;
+extern const char* adf_standby_written;
 // Raised by every counted click, returned by the standby and clock texts.
 extern SINT32 click_count;
 

@@ -49,6 +49,30 @@ private:
 // Every device ever made, so that late calls on released ones stay safe.
 std::vector<std::unique_ptr<device>> devices;
 
+// What a failed DirectSoundCreate leaves in its result: no device, and
+// any call on it a fault.
+class junk_result final : public IDirectSound {
+public:
+    HRESULT SetCooperativeLevel(HWND, DWORD) override {
+        log_call("SetCooperativeLevel");
+        record_fault("SetCooperativeLevel on the result of a failed DirectSoundCreate");
+        return DSERR_INVALIDPARAM;
+    }
+    ULONG Release() override {
+        log_call("Release");
+        record_fault("Release on the result of a failed DirectSoundCreate");
+        return 0;
+    }
+};
+
+junk_result junk;
+
+// A failed create's result: junk unless the test asked for null.
+HRESULT failed(LPDIRECTSOUND* result, HRESULT error) {
+    *result = failures_leave_junk() ? static_cast<LPDIRECTSOUND>(&junk) : nullptr;
+    return error;
+}
+
 }  // namespace
 
 void set_sound_fault(sound_fault fault) { current_fault = fault; }
@@ -76,9 +100,9 @@ void reset_sound() {
 extern "C" HRESULT WINAPI DirectSoundCreate(LPCGUID guid, LPDIRECTSOUND* result, LPUNKNOWN outer) {
     standin::log_call("DirectSoundCreate");
     if (result == nullptr) return DSERR_INVALIDPARAM;
-    *result = nullptr;
-    if (outer != nullptr) return DSERR_NOAGGREGATION;
-    if (guid != nullptr || standin::current_fault == standin::sound_fault::create_fails) return DSERR_NODRIVER;
+    if (outer != nullptr) return standin::failed(result, DSERR_NOAGGREGATION);
+    if (guid != nullptr || standin::current_fault == standin::sound_fault::create_fails)
+        return standin::failed(result, DSERR_NODRIVER);
     standin::devices.push_back(std::make_unique<standin::device>());
     *result = standin::devices.back().get();
     return DS_OK;

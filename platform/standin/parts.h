@@ -15,6 +15,11 @@ void reset_registry();
 void reset_global_memory();
 void reset_sound();
 void reset_libraries();
+void reset_failed_results();
+
+// Whether a failed call leaves its out-parameters as they were or as junk
+// (the default), rather than cleared.
+bool failures_leave_junk();
 
 // Records one call for call_log(), and a misuse for faults(). The second
 // form logs "function detail" without building a string, for calls that

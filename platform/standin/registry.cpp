@@ -118,7 +118,9 @@ extern "C" LONG WINAPI RegOpenKeyExA(HKEY root, LPCSTR sub_key, DWORD options, R
     log_call(std::string("RegOpenKeyExA ") + (name != nullptr ? name : "key") + "\\" + sub + " " + access_text);
 
     if (result == nullptr || options != 0) return ERROR_INVALID_PARAMETER;
-    *result = nullptr;
+    // A failure leaves the caller's handle variable as it was, unless the
+    // test asked for it cleared.
+    if (!standin::failures_leave_junk()) *result = nullptr;
     if (name == nullptr && parent == nullptr) {
         record_fault("RegOpenKeyExA: a key handle that is not open");
         return ERROR_INVALID_HANDLE;

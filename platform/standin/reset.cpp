@@ -11,6 +11,7 @@ void reset() {
     reset_global_memory();
     reset_sound();
     reset_libraries();
+    reset_failed_results();
     clear_call_log();
     take_faults();
 }

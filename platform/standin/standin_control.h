@@ -17,6 +17,15 @@ namespace standin {
 // still held stay counted, so a test can still see them.
 void reset();
 
+// What a failed call leaves in its out-parameters. Windows promises
+// nothing there, so by default (and after reset) the stand-in leaves what a
+// careless caller would trip on: a failed DirectSoundCreate leaves a
+// non-null pointer that is no device (any use of it is recorded as a
+// fault), a failed RegOpenKeyExA leaves the handle variable untouched.
+// `cleared` writes null into both instead, as a forgiving system might.
+enum class failed_results { junk, cleared };
+void set_failed_results(failed_results how);
+
 // Windows, found by FindWindowA by class name (and title, when given),
 // both matched without regard to case as Windows does.
 HWND create_window(const std::string& class_name, const std::string& title = "");

@@ -30,6 +30,14 @@ TEST_F(AlertTest, LightShowsStrictlyInsideTheBandAboveOrBelow) {
         {5000.0, 5500.0, true},     {not_a_number, 10000.0, false},
         {10500.0, 10000.0, true},   {10000.0, not_a_number, false},
         {10500.0, 10000.0, true},   {not_a_number, not_a_number, false},
+        // A hair inside each edge, in either value: a 32-bit float holds
+        // none of these and would put them on the edge itself.
+        {10300.000001, 10000.0, true}, {10300.0, 10000.0, false},
+        {10899.999999, 10000.0, true}, {10900.0, 10000.0, false},
+        {10000.0, 10300.000001, true}, {9700.0, 10000.0, false},
+        {10000.0, 10899.999999, true}, {9100.0, 10000.0, false},
+        {9699.999999, 10000.0, true},  {10000.0, 10300.0, false},
+        {10000.0, 9100.000001, true},  {10000.0, 9100.0, false},
     };
     // The vertical speed is refreshed but never decides anything.
     const double vertical_speeds[] = {0.0, 2560.0, -2560.0, not_a_number};

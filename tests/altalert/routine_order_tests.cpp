@@ -79,7 +79,10 @@ TEST_F(AlertTest, EachFrameUpdatesTheElementsBeforeLookingUpTheVariables) {
     std::vector<std::string> two_frames = one_frame;
     two_frames.insert(two_frames.end(), one_frame.begin(), one_frame.end());
     EXPECT_EQ(call_reader{g}(host->service_calls()), two_frames);
-    EXPECT_EQ(host->service_calls()[4].argument, 0) << "generate passes the host's phase on";
+    // The host's phase changes every frame; generate hands each one on.
+    const std::uint32_t last = host->frame_number();
+    EXPECT_EQ(host->service_calls()[4].argument, last - 1) << "generate passes the host's phase on";
+    EXPECT_EQ(host->service_calls()[10].argument, last) << "generate passes the host's phase on";
 }
 
 TEST_F(AlertTest, KillUnregistersClosesTheDeviceAndThenKillsTheElements) {

@@ -58,7 +58,13 @@ TEST_F(StandinTest, FindWindowMatchesClassAndTitleWithoutRegardToCase) {
 // ---------------------------------------------------------------- registry
 
 TEST_F(StandinTest, MissingKeysAndValuesAreNotFound) {
-    HKEY key = reinterpret_cast<HKEY>(&key);  // must be overwritten with null
+    // A failed open leaves the caller's handle as it was, unless asked to clear it.
+    int marker = 0;
+    const HKEY before = reinterpret_cast<HKEY>(&marker);
+    HKEY key = before;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_path, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(key, before);
+    standin::set_failed_results(standin::failed_results::cleared);
     EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_path, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(key, nullptr);
     EXPECT_EQ(standin::open_registry_keys(), 0);
@@ -230,7 +236,16 @@ TEST_F(StandinTest, SoundFaultsAndUnsupportedRequestsHandNoDevice) {
     for (const create_case& c : cases) {
         SCOPED_TRACE(c.what);
         standin::set_sound_fault(c.fault);
-        LPDIRECTSOUND device = reinterpret_cast<LPDIRECTSOUND>(&window);  // must be overwritten with null
+        // By default the result is junk: not null, and no device to call.
+        standin::set_failed_results(standin::failed_results::junk);
+        LPDIRECTSOUND device = nullptr;
+        EXPECT_EQ(DirectSoundCreate(c.guid, &device, c.outer), c.result);
+        ASSERT_NE(device, nullptr);
+        device->Release();
+        EXPECT_THAT(standin::take_faults(), ElementsAre(HasSubstr("failed DirectSoundCreate")));
+        // Asked to clear it, the stand-in writes null.
+        standin::set_failed_results(standin::failed_results::cleared);
+        device = reinterpret_cast<LPDIRECTSOUND>(&window);
         EXPECT_EQ(DirectSoundCreate(c.guid, &device, c.outer), c.result);
         EXPECT_EQ(device, nullptr);
         EXPECT_EQ(standin::live_sound_devices(), 0);

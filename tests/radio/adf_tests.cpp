@@ -16,7 +16,7 @@ TEST_F(RadioTest, AdfStandbyStartsAt200) {
 
 TEST_F(RadioTest, AdfActiveTextFollowsTheMode) {
     const struct {
-        bool extended;
+        double mode;
         std::uint32_t frequency, extension;
         const char* shown;
     } cases[] = {
@@ -25,13 +25,19 @@ TEST_F(RadioTest, AdfActiveTextFollowsTheMode) {
         {true, 0x1234, 0x0005, "01234.5"},  // a thousands digit the extension does not carry
         // Words beyond their digits do not fit the window: its field fills with '*'.
         {true, 0xFFFFFFFF, 0x00FF, "*******"}, {false, 0xFFFFFFFF, 0, "*******"},
+        // The last extension without a thousands digit keeps the leading 0,
+        // and so no longer fits; the first with one drops it.
+        {true, 0x0344, 0x00FF, "*******"},   {true, 0x1344, 0x0100, "1344.0"},
+        // Any non-zero mode value is extended mode, also one a 32-bit float
+        // would hold as 0.
+        {1e-300, 0x0344, 0x0005, "0344.5"}, {-1e-50, 0x0344, 0x0005, "0344.5"},
     };
     for (const auto& c : cases) {
-        host->set_number(token::adf_mode, c.extended ? 1.0 : 0.0);
+        host->set_number(token::adf_mode, c.mode);
         host->set_integer(token::adf, c.frequency);
         host->set_integer(token::adf_ext, c.extension);
         host->frame();
-        EXPECT_EQ(text(element::adf_active), c.shown) << std::hex << c.frequency << "/" << c.extension;
+        EXPECT_EQ(text(element::adf_active), c.shown) << c.mode << " " << std::hex << c.frequency << "/" << c.extension;
         EXPECT_EQ(value(element::adf_active), host->number(token::adf)) << "the callback returns its argument";
     }
 }
@@ -62,6 +68,13 @@ TEST_F(RadioTest, AdfStandbyKnobsInBothModes) {
         {false, 0x0304, 0, child::adf_tens_down, " 394"},
         {false, 0x0349, 0, child::adf_units_up, " 340"},
         {false, 0x0340, 0, child::adf_units_down, " 349"},
+        // One step inside each plain-mode wrap.
+        {false, 0x0844, 0, child::adf_hundreds_up, " 944"},
+        {false, 0x0344, 0, child::adf_hundreds_down, " 244"},
+        {false, 0x0384, 0, child::adf_tens_up, " 394"},
+        {false, 0x0314, 0, child::adf_tens_down, " 304"},
+        {false, 0x0348, 0, child::adf_units_up, " 349"},
+        {false, 0x0341, 0, child::adf_units_down, " 340"},
         // Extended mode, units: half-kilohertz steps.
         {true, 0x0344, 0x0000, child::adf_units_up, "0344.5"},
         {true, 0x0344, 0x0005, child::adf_units_up, "0345.0"},
@@ -74,6 +87,15 @@ TEST_F(RadioTest, AdfStandbyKnobsInBothModes) {
         {true, 0x1644, 0x0100, child::adf_hundreds_up, "0144.0"},
         {true, 0x0144, 0x0000, child::adf_hundreds_down, "1644.0"},
         {true, 0x1044, 0x0100, child::adf_hundreds_down, "0944.0"},
+        // The wrap at 16 and at 01, at the value and one step either side.
+        {true, 0x1599, 0x0100, child::adf_hundreds_up, "1699.0"},
+        {true, 0x1600, 0x0100, child::adf_hundreds_up, "0100.0"},
+        {true, 0x1601, 0x0100, child::adf_hundreds_up, "0101.0"},
+        {true, 0x0100, 0x0000, child::adf_hundreds_down, "1600.0"},
+        {true, 0x0244, 0x0000, child::adf_hundreds_down, "0144.0"},
+        {true, 0x1144, 0x0100, child::adf_hundreds_down, "1044.0"},
+        {true, 0x0844, 0x0000, child::adf_hundreds_up, "0944.0"},
+        {true, 0x1044, 0x0100, child::adf_hundreds_up, "1144.0"},
         {true, 0x0544, 0x0005, child::adf_hundreds_down, "0444.5"},
         // Extended mode, tens: as in plain mode.
         {true, 0x1294, 0x0105, child::adf_tens_up, "1204.5"},
@@ -122,6 +144,22 @@ TEST_F(RadioTest, AdfSwapSendsOneOrThreeEventsAndKeepsTheActivePair) {
     adf_standby_from_active(false, 0x0275, 0);
     ASSERT_TRUE(click(child::adf_swap));
     EXPECT_THAT(key_events(), ElementsAre(Pair(0x1024A, 0x2750)));
+
+    // Three events from the first extension with a thousands digit on, one
+    // below it: at the threshold and one step either side.
+    const struct {
+        std::uint32_t frequency, extension;
+        std::vector<std::pair<ID32, std::uint32_t>> sent;
+    } around_the_threshold[] = {
+        {0x0344, 0x00FF, {{0x1024A, 0x344F}}},
+        {0x1000, 0x0100, {{0x1024A, 0x1000}, {0x101FF, 0x0100}, {0x100B2, 0x1000}}},
+        {0x1000, 0x0101, {{0x1024A, 0x1000}, {0x101FF, 0x0101}, {0x100B2, 0x1000}}},
+    };
+    for (const auto& c : around_the_threshold) {
+        adf_standby_from_active(true, c.frequency, c.extension);
+        ASSERT_TRUE(click(child::adf_swap));
+        EXPECT_EQ(key_events(), c.sent) << std::hex << c.frequency << "/" << c.extension;
+    }
 }
 
 // A change of mode alone leaves the standby text as it is; the new form

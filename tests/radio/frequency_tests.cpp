@@ -117,6 +117,11 @@ TEST_F(RadioTest, WholeMegahertzKnobsWrapAtTheBandEnds) {
         {&com, 0x1800, false, "136.00"},  {&com, 0x3697, true, "118.97"},  {&com, 0x1897, false, "136.97"},
         {&com, 0x2950, true, "130.50"},   {&com, 0x1900, true, "120.00"},  {&com, 0x2000, false, "119.00"},
         {&com, 0x3600, false, "135.00"},
+        // Each band end at the value itself and one step either side.
+        {&nav1, 0x0900, false, "108.00"}, {&nav1, 0x0997, false, "108.97"}, {&nav1, 0x1697, true, "117.97"},
+        {&nav1, 0x1700, false, "116.00"}, {&nav1, 0x0800, true, "109.00"},  {&com, 0x1900, false, "118.00"},
+        {&com, 0x1997, false, "118.97"},  {&com, 0x3597, true, "136.97"},   {&com, 0x3600, true, "118.00"},
+        {&com, 0x1800, true, "119.00"},
     };
     for (const Case& c : cases) {
         standby_from_active(c.row->active_token, c.row->swap, c.start);

@@ -285,8 +285,8 @@ TEST_F(RadioTest, RoutineSetDrivesTheHostInOrder) {
 }
 
 // The standby texts are rebuilt only when a standby moves; a new install
-// while the module stays loaded gets fresh, empty text buffers, so the
-// standby windows must be written again, with the values kept.
+// while the module stays loaded gets fresh text buffers, so the standby
+// windows must be written again, with the values kept.
 TEST_F(RadioTest, ANewInstallShowsTheKeptStandbysAgain) {
     host->frame();
     click_then_frame(child::nav1_fract_up);

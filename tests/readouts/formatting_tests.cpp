@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 
 #include "readouts_fixture.h"
@@ -10,6 +11,7 @@
 namespace {
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double inf = std::numeric_limits<double>::infinity();
 
 struct format_case {
     const char* gauge;
@@ -19,6 +21,7 @@ struct format_case {
 };
 
 std::ostream& operator<<(std::ostream& os, const format_case& c) {
+    os << std::setprecision(12);  // rows a hair from an edge stay apart
     return os << c.gauge << "(" << c.values[0] << ", " << c.values[1] << ", " << c.values[2] << ")";
 }
 
@@ -56,7 +59,16 @@ INSTANTIATE_TEST_SUITE_P(ClampedDegrees, ReadoutFormatting, ::testing::Values(
     format_case{"Heading", {270.4, 0, 0}, "270", 270.4},
     format_case{"Heading", {-1, 0, 0}, "  0", 0},
     format_case{"Compass", {1.5, 0, 0}, "  1", 1.5},
-    format_case{"Compass", {720, 0, 0}, "  0", 0}));
+    format_case{"Compass", {720, 0, 0}, "  0", 0},
+    // Next to the bound, values a 32-bit float cannot hold: they round to 359
+    // or 359.0000x and would land on the wrong side.
+    format_case{"NAV1_Radial", {359.00000001, 0, 0}, "  0", 0},
+    format_case{"NAV1_Radial", {358.99999999, 0, 0}, "358", 358.99999999},
+    format_case{"Heading", {-0.00000001, 0, 0}, "  0", 0},
+    // Not a number and the infinities show 0 and return 0, as the rule says.
+    format_case{"NAV1_Radial", {nan, 0, 0}, "  0", 0},
+    format_case{"Heading", {inf, 0, 0}, "  0", 0},
+    format_case{"Compass", {-inf, 0, 0}, "  0", 0}));
 
 // Altitude: half-up rounding of positives, truncation of negatives, the
 // value returned as given.
@@ -67,7 +79,15 @@ INSTANTIATE_TEST_SUITE_P(RoundedAltitude, ReadoutFormatting, ::testing::Values(
     format_case{"Altitiude", {20.5, 0, 0}, "   21", 20.5},
     format_case{"Altitiude", {0.49, 0, 0}, "    0", 0.49},
     format_case{"Altitiude", {99999.4, 0, 0}, "99999", 99999.4},
-    format_case{"Altitiude", {-9999.9, 0, 0}, "-9999", -9999.9}));
+    format_case{"Altitiude", {-9999.9, 0, 0}, "-9999", -9999.9},
+    // Just below and above a half, where a 32-bit float would round the
+    // value or its fraction to exactly .5 and round up wrongly.
+    format_case{"Altitiude", {1234.49999999, 0, 0}, " 1234", 1234.49999999},
+    format_case{"Altitiude", {1234.50000001, 0, 0}, " 1235", 1234.50000001},
+    format_case{"Altitiude", {99999.4999, 0, 0}, "99999", 99999.4999},
+    // Not a number shows 0, and the value is handed back as it came.
+    format_case{"Altitiude", {nan, 0, 0}, "    0", nan},
+    format_case{"Altitiude", {inf, 0, 0}, "*****", inf}));
 
 // Vertical speed: metres per second times 256 to feet per minute (units 0,
 // or not a number) or metres per minute (any other units value).
@@ -79,7 +99,12 @@ INSTANTIATE_TEST_SUITE_P(RoundedVerticalSpeed, ReadoutFormatting, ::testing::Val
     format_case{"VSpeed", {256, nan, 0}, "  197", 196.86},
     format_case{"VSpeed", {-256, 0, 0}, " -196", -196.86},
     format_case{"VSpeed", {0, 0, 0}, "    0", 0},
-    format_case{"VSpeed", {128, 1, 0}, "   30", 30}));
+    format_case{"VSpeed", {128, 1, 0}, "   30", 30},
+    // 0.49999999 and 0.50000001 of a metre per minute past a whole one.
+    format_case{"VSpeed", {256.0 * 10.49999999 / 60, 1, 0}, "   10", 10.49999999},
+    format_case{"VSpeed", {256.0 * 10.50000001 / 60, 1, 0}, "   11", 10.50000001},
+    format_case{"VSpeed", {nan, 1, 0}, "    0", nan},
+    format_case{"VSpeed", {-inf, 1, 0}, "*****", -inf}));
 
 // Height above ground: altitude in metres less ground elevation in metres
 // times 256, converted like the vertical speed; not limited at 0. The
@@ -91,7 +116,9 @@ INSTANTIATE_TEST_SUITE_P(RoundedHeightAboveGround, ReadoutFormatting, ::testing:
     format_case{"RadioAltimeter", {100, 12800, nan}, "  164", 164.05},
     format_case{"RadioAltimeter", {10, 5120, 1}, "  -10", -10},
     format_case{"RadioAltimeter", {10, 5248, 1}, "  -10", -10.5},
-    format_case{"RadioAltimeter", {0, 0, 0}, "    0", 0}));
+    format_case{"RadioAltimeter", {0, 0, 0}, "    0", 0},
+    format_case{"RadioAltimeter", {50.49999999, 0, 1}, "   50", 50.49999999},
+    format_case{"RadioAltimeter", {nan, 0, 1}, "    0", nan}));
 
 INSTANTIATE_TEST_SUITE_P(TruncatedAirspeed, ReadoutFormatting, ::testing::Values(
     format_case{"AirSpeed", {123.9, 0, 0}, " 123", 123.9},
@@ -106,7 +133,11 @@ INSTANTIATE_TEST_SUITE_P(GroundSpeedInKnots, ReadoutFormatting, ::testing::Value
     format_case{"GPSGroundSpeed", {100, 0, 0}, " 194.4", 194.395},
     format_case{"GPSGroundSpeed", {-1, 0, 0}, "  -1.9", -1.94395},
     format_case{"GPSGroundSpeed", {7, 0, 0}, "  13.6", 13.60765},
-    format_case{"GPSGroundSpeed", {5000.1, 0, 0}, "9719.9", 9719.944395}));
+    format_case{"GPSGroundSpeed", {5000.1, 0, 0}, "9719.9", 9719.944395},
+    // Products a hair from a shown tenth's edge, where a 32-bit float in the
+    // value or the product tips the rounding the other way.
+    format_case{"GPSGroundSpeed", {39.893, 0, 0}, "  77.5", 39.893 * 1.94395},
+    format_case{"GPSGroundSpeed", {80.892, 0, 0}, " 157.3", 80.892 * 1.94395}));
 
 // Time of day; the zulu readout takes its seconds from the local token.
 INSTANTIATE_TEST_SUITE_P(TimeOfDay, ReadoutFormatting, ::testing::Values(
@@ -124,6 +155,10 @@ INSTANTIATE_TEST_SUITE_P(AltimeterSetting, ReadoutFormatting, ::testing::Values(
     format_case{"KollsmanHG", {29.92, 1013.9, 2}, " 1013", 29.92},
     format_case{"KollsmanHG", {29.92, 1013.25, nan}, "29.92", 29.92},
     format_case{"KollsmanHG", {9.5, 950, 0}, " 9.50", 9.5},
-    format_case{"KollsmanHG", {29.996, 1016, 0}, "30.00", 29.996}));
+    format_case{"KollsmanHG", {29.996, 1016, 0}, "30.00", 29.996},
+    // Settings a hair from a shown hundredth's edge, on which a 32-bit float
+    // rounds the other way.
+    format_case{"KollsmanHG", {29.985, 1013, 0}, "29.98", 29.985},
+    format_case{"KollsmanHG", {30.015, 1013, 0}, "30.02", 30.015}));
 
 }  // namespace

@@ -83,8 +83,9 @@ TEST_F(ReadoutsTest, SeveralReadoutsOnOnePanelKeepToTheirOwnTrees) {
     emu::Gauge& local = host->install(tarnwick, "Clock");
     host->clear_service_calls();
     emu::Gauge& zulu = host->install(tarnwick, "ZuluClock");
-    // Installing the second touches only the second's tree.
-    calls_on(host->service_calls(), root_of(zulu));
+    // Installing the second touches only the second's tree, and installs it.
+    EXPECT_THAT(calls_on(host->service_calls(), root_of(zulu)),
+                ::testing::ElementsAre("element_list_install", "element_list_initialize"));
     emu::Gauge& vspeed = host->install(tarnwick, "VSpeed");
 
     host->frame();
@@ -95,7 +96,7 @@ TEST_F(ReadoutsTest, SeveralReadoutsOnOnePanelKeepToTheirOwnTrees) {
     // Killing one leaves the others working; its last text stays as it was.
     host->clear_service_calls();
     host->kill(zulu);
-    calls_on(host->service_calls(), root_of(zulu));
+    EXPECT_THAT(calls_on(host->service_calls(), root_of(zulu)), ::testing::ElementsAre("element_list_kill"));
     host->set_number(0x5, 6);  // one second later
     host->frame();
     EXPECT_EQ(local.text(text_element), "14:30:06");

@@ -27,10 +27,6 @@ HostEvent sent(ID32 id, std::uint32_t value) {
     return HostEvent{.kind = HostEvent::Kind::key_event, .origin = HostEvent::Origin::module, .id = id, .value = value};
 }
 
-// 100 * (100 - y) as the 32-bit two's complement word the host receives,
-// worked out in 64 bits.
-std::uint32_t throttle_word(std::int64_t y) { return static_cast<std::uint32_t>(100 * (100 - y)); }
-
 }  // namespace
 
 // ---------------------------------------------------------------- records
@@ -299,20 +295,24 @@ TEST_F(ThrottleTest, TheFormulaHoldsForEveryHeightAndIgnoresXAndFlags) {
     const MOUSERECT* areas = header()->mouse_rect + 1;
     constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
     constexpr std::int32_t highest = std::numeric_limits<std::int32_t>::max();
-    // Heights the host may pass as they are, outside the areas too; the
-    // extremes overflow 32 bits and must wrap, not misbehave.
-    const std::int32_t heights[] = {0, -1, 21474936, lowest, lowest + 100, highest, highest - 99};
+    // Heights the host may pass as they are, outside the areas too, with the
+    // word 100 * (100 - y) the host receives; the extremes overflow 32 bits
+    // and must wrap as two's complement words, not misbehave.
+    const struct {
+        std::int32_t y;
+        std::uint32_t word;
+    } heights[] = {{0, 10000},      {-1, 10100},          {21474936, 0x80000030}, {lowest, 10000},
+                   {lowest + 100, 0}, {highest, 10100}, {highest - 99, 20000}};
     const PIXPOINT others[] = {{0, 0}, {-5, 0}, {100000, 0}};
     const FLAGS32 flags[] = {0, MOUSE_LEFTSINGLE, MOUSE_MOVE_HELD, 0xFFFFFFFF};
-    EXPECT_EQ(throttle_word(0), 10000u);
     for (int n = 1; n <= 4; ++n)
-        for (std::int32_t y : heights)
+        for (const auto& h : heights)
             for (std::size_t i = 0; i < std::size(others); ++i) {
-                SCOPED_TRACE(testing::Message() << "lever " << n << " y " << y);
-                PIXPOINT point{others[i].x, y};
+                SCOPED_TRACE(testing::Message() << "lever " << n << " y " << h.y);
+                PIXPOINT point{others[i].x, h.y};
                 EXPECT_EQ(areas[n - 1].mouse_function(&point, flags[i % std::size(flags)]), 0);
-                EXPECT_EQ(point.y, y) << "the point is left as it is";
-                EXPECT_THAT(host->take_events(), ElementsAre(sent(throttle_events[n - 1], throttle_word(y))));
+                EXPECT_EQ(point.y, h.y) << "the point is left as it is";
+                EXPECT_THAT(host->take_events(), ElementsAre(sent(throttle_events[n - 1], h.word)));
             }
 }
 

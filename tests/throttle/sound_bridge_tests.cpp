@@ -142,6 +142,28 @@ TEST_F(ThrottleTest, WithoutTheLibraryTheGaugeWorksAndEachUpdateTriesAgain) {
     EXPECT_EQ(references(), 0);
 }
 
+// Loads that failed took no reference: once another module has loaded the
+// library, the gauge finds it, and its kill gives back nothing of the
+// other module's.
+TEST_F(ThrottleTest, FailedLoadsTakeNoReferenceWhenTheLibraryAppearsLater) {
+    standin::set_library_dir(std::string(GAUGE_BINARY_DIR) + "/no_libraries_here");
+    emu::Gauge& g = host->install(coristal, "coristal");
+    host->frames(3);  // a failed load at initialisation and at each update
+    EXPECT_FALSE(standin::library_loaded("GaugeSound"));
+
+    standin::set_library_dir(GAUGE_SOUND_DIR);
+    HMODULE other = LoadLibraryA("GaugeSound");  // another module's load
+    ASSERT_NE(other, nullptr);
+    sound_log.take();
+    host->frames(2);  // found, not loaded
+    EXPECT_EQ(references(), 1);
+    host->kill(g);
+    EXPECT_THAT(sound_log.take(), ElementsAre("TerminateSounds")) << "still loaded for the other module";
+    EXPECT_EQ(references(), 1);
+    EXPECT_EQ(FreeLibrary(other), TRUE);
+    EXPECT_THAT(sound_log.take(), ElementsAre("unload"));
+}
+
 TEST_F(ThrottleTest, AKillWithoutTheLibraryCallsAndReleasesNothing) {
     standin::set_library_dir(std::string(GAUGE_BINARY_DIR) + "/no_libraries_here");
     emu::Gauge& g = host->install(coristal, "coristal");
