@@ -4,7 +4,7 @@
 # (GAUGES_FUZZ_SECONDS each, 25 by default), every input that once crashed
 # a harness is replayed, and the harnesses are shown to abort on a host
 # fault. Each bounded run's count of inputs is printed at the end, and a run
-# with fewer than 40 inputs a second of it (or GAUGES_FUZZ_MIN_INPUTS) fails.
+# with fewer than 200 inputs a second of it (or GAUGES_FUZZ_MIN_INPUTS) fails.
 # Longer runs by hand: tests/fuzz/README.md.
 source "$(dirname "$0")/../lib.sh"
 set -euo pipefail

@@ -3,7 +3,8 @@
 // frames between, clicks on live and dead instances, and the outside world
 // changing under live gauges.
 //
-// Input: one byte of environment, then operations until the input ends.
+// Input: one byte of environment, then up to max_operations operations
+// until the input ends.
 // Anything still live at the end is killed and unloaded; a host fault, a
 // sanitizer report, or anything the modules still hold then is a crash.
 // Modules are really loaded and unloaded here, input after input; the
@@ -17,6 +18,9 @@
 namespace {
 
 constexpr std::size_t max_live_instances = 12;
+// Operations an input may run: room for long lives of many instances,
+// while no input costs more than a few milliseconds.
+constexpr int max_operations = 128;
 
 struct Slot {
     const std::string* path = nullptr;
@@ -47,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Instances stay listed after their kill or their module's unload:
         // a kill of a dead instance must do nothing, and only live ones are
         // clicked.
-        while (!in.empty()) {
+        for (int n = 0; n < max_operations && !in.empty(); ++n) {
             const std::uint8_t op = in.byte();
             Slot& slot = slots[in.byte() % slots.size()];
             switch (op % 9) {
