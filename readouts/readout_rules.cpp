@@ -31,7 +31,9 @@ constexpr FLOAT64 feet_per_metre = 3.281;
 constexpr FLOAT64 knots_per_metre_per_second = 1.94395;
 
 // wsprintfA writes at most 1024 bytes, so this work area holds any text it
-// or a bounded snprintf makes.
+// or a bounded snprintf makes. Both end their text with a zero, and only
+// the text and its zero are copied out: the area is not cleared first (a
+// kilobyte of stores every frame, more than the rest of a readout's own work).
 constexpr std::size_t work_area_bytes = 1024;
 
 FLOAT64 first_value(const ELEMENT_STRING* e) { return e->source_var[0].var_value.n; }
@@ -75,7 +77,7 @@ void show(ELEMENT_STRING* e, const char* text, int length) {
 }
 
 void show_whole(ELEMENT_STRING* e, const char* format, int value) {
-    char work[work_area_bytes] = {};
+    char work[work_area_bytes];
     show(e, work, wsprintfA(work, format, value));
 }
 
@@ -84,7 +86,7 @@ void show_fixed(ELEMENT_STRING* e, const char* format, FLOAT64 value) {
         show(e, "", -1);
         return;
     }
-    char work[work_area_bytes] = {};
+    char work[work_area_bytes];
     show(e, work, std::snprintf(work, sizeof work, format, value));
 }
 
@@ -144,7 +146,7 @@ FLOAT64 ground_speed_in_knots(ELEMENT_STRING* e) {
 
 // Hours, minutes and seconds from the three slots.
 FLOAT64 time_of_day(ELEMENT_STRING* e) {
-    char work[work_area_bytes] = {};
+    char work[work_area_bytes];
     const int length = wsprintfA(work, "%02d:%02d:%02d", truncate(first_value(e)), truncate(second_value(e)),
                                  truncate(third_value(e)));
     show(e, work, length);
