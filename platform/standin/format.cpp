@@ -2,9 +2,10 @@
 // conversions with flags, width and precision, no floating point, and at
 // most 1024 bytes written including the terminating zero.
 //
-// Modules call it for every text of every frame, so it formats into a
-// buffer on the stack and touches no heap: each conversion is written as
-// its parts (padding, sign or prefix, zeros, digits or text) straight into it.
+// Modules call it for every text of every frame, so it touches no heap and
+// writes each conversion as its parts (padding, sign or prefix, zeros,
+// digits or text) straight into the caller's buffer, as USER32 does: never
+// past its 1024 bytes, nor past the text's terminating zero.
 #include <cstdarg>
 #include <cstring>
 
@@ -18,7 +19,7 @@ constexpr std::size_t output_cap = 1024;
 // those past the cap that are dropped: the format is read on only while
 // the text is under the cap, and a conversion that crosses it is cut.
 struct output {
-    char text[output_cap];
+    char* text;
     std::size_t length = 0;
 
     void put(char c) {
@@ -91,7 +92,7 @@ struct conversion {
 extern "C" int WINAPIV wsprintfA(LPSTR dest, LPCSTR format, ...) {
     va_list args;
     va_start(args, format);
-    output out;
+    output out{dest};
     for (const char* p = format; *p != '\0' && out.length < output_cap; ++p) {
         if (*p != '%') {
             out.put(*p);
@@ -162,7 +163,6 @@ extern "C" int WINAPIV wsprintfA(LPSTR dest, LPCSTR format, ...) {
     }
     va_end(args);
     const std::size_t n = out.length < output_cap - 1 ? out.length : output_cap - 1;
-    std::memcpy(dest, out.text, n);
     dest[n] = '\0';
     return static_cast<int>(n);
 }
