@@ -8,21 +8,15 @@
 
 namespace emu {
 
-namespace {
-Host* current_host = nullptr;
-}
-
-Host* Host::current() { return current_host; }
-
 Host::Host() {
-    if (current_host != nullptr) throw Error("host emulator: another host is already running");
-    current_host = this;
+    if (current_ != nullptr) throw Error("host emulator: another host is already running");
+    current_ = this;
     detail::install_default_effects(*this);
 }
 
 Host::~Host() {
     while (!modules_.empty()) unload(*modules_.back());
-    current_host = nullptr;
+    current_ = nullptr;
 }
 
 // ---------------------------------------------------------------- modules
@@ -37,7 +31,7 @@ const GaugeInfo& Module::gauge(const std::string& name) const {
 
 std::optional<Bitmap> Module::bitmap(ID32 id, std::uint16_t language) const {
     const Bitmap* first = nullptr;
-    for (const Bitmap& b : resources_->bitmaps) {
+    for (const Bitmap& b : *resources_->bitmaps) {
         if (b.id != id) continue;
         if (b.language == language) return b;
         if (first == nullptr) first = &b;
@@ -46,7 +40,7 @@ std::optional<Bitmap> Module::bitmap(ID32 id, std::uint16_t language) const {
     return std::nullopt;
 }
 
-std::vector<Bitmap> Module::bitmaps() const { return resources_->bitmaps; }
+std::vector<Bitmap> Module::bitmaps() const { return *resources_->bitmaps; }
 
 Module& Host::load(const std::string& path) {
     detail::ModuleFile file = detail::open_module_file(path);
@@ -96,6 +90,18 @@ void Host::unload(Module& module) {
     for (auto& g : gauges_)
         if (g->module_ == &module) g->module_ = nullptr;
     std::erase_if(modules_, [&](const std::unique_ptr<Module>& m) { return m.get() == &module; });
+}
+
+void Host::clear_panel() {
+    for (const auto& g : gauges_)
+        if (g->alive_) throw Error("host emulator: gauge " + g->name() + " is still alive");
+    gauges_.clear();
+    variables_.clear();
+    windows_.clear();
+    events_.clear();
+    calls_.clear();
+    faults_.clear();
+    radio_selection_ = 0;
 }
 
 // ---------------------------------------------------------------- variables

@@ -5,6 +5,7 @@
 // followed by guard bytes that must survive every callback.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <set>
 
@@ -44,6 +45,32 @@ auto callback(const Gauge& g, std::size_t index, const char* which = "") {
     return [&g, index, which] { return describe(g, index) + ": update callback" + which; };
 }
 
+// The guard bytes behind a text buffer, read as two words: cheaper than a
+// byte loop or memcmp (which sanitizer builds intercept).
+bool guard_intact(const char* guard) {
+    static_assert(HostServices::guard_bytes == 2 * sizeof(std::uint64_t));
+    constexpr std::uint64_t fill = 0x0101010101010101ULL * static_cast<unsigned char>(HostServices::guard_fill);
+    std::uint64_t a, b;
+    std::memcpy(&a, guard, sizeof a);
+    std::memcpy(&b, guard + sizeof a, sizeof b);
+    return a == fill && b == fill;
+}
+
+// Word by word, then the rest byte by byte.
+bool same_text(const std::string& text, const char* buffer, std::size_t length) {
+    if (text.size() != length) return false;
+    std::size_t i = 0;
+    for (; i + sizeof(std::uint64_t) <= length; i += sizeof(std::uint64_t)) {
+        std::uint64_t a, b;
+        std::memcpy(&a, text.data() + i, sizeof a);
+        std::memcpy(&b, buffer + i, sizeof b);
+        if (a != b) return false;
+    }
+    for (; i < length; ++i)
+        if (text[i] != buffer[i]) return false;
+    return true;
+}
+
 // A callback's result as a whole number of pixels or a frame number; a
 // value that is not a number, or beyond any sensible range, counts as 0.
 int whole(double v, int limit) {
@@ -64,7 +91,7 @@ void HostServices::install_elements(Gauge& g, ELEMENT_HEADER* root, MODULE_HANDL
     buffers->root = root;
     std::vector<ElementState> states;
     std::set<ELEMENT_HEADER*> seen;
-    const std::vector<Bitmap>& all = g.module().resources_->bitmaps;
+    const std::vector<Bitmap>& all = *g.module().resources_->bitmaps;
     const std::uint16_t language = host()->resource_language();
 
     // Depth first: an element, then its children in list order.
@@ -130,6 +157,7 @@ void HostServices::install_elements(Gauge& g, ELEMENT_HEADER* root, MODULE_HANDL
             pending.insert(pending.end(), children.rbegin(), children.rend());
         }
     }
+    buffers->links.resize(states.size() * Gauge::Buffers::links_per_element);
     buffers->installed = true;
     g.buffers_ = buffers;
     g.elements_ = std::move(states);
@@ -180,10 +208,11 @@ void HostServices::update_elements(Gauge& g) {
     for (std::size_t i = 0; i < g.elements_.size(); ++i) {
         ElementState& st = g.elements_[i];
         ELEMENT_HEADER* e = st.element;
+        Gauge::Buffers::VariableLink* links = &g.buffers_->links[i * Gauge::Buffers::links_per_element];
         switch (e->element_type) {
             case ELEMENT_TYPE_STRING: {
                 auto* s = reinterpret_cast<ELEMENT_STRING*>(e);
-                for (MODULE_VAR& v : s->source_var) refresh_variable(h, v);
+                for (std::size_t k = 0; k < std::size(s->source_var); ++k) refresh_variable(h, s->source_var[k], links[k]);
                 std::vector<char>& buffer = g.buffers_->texts[i];
                 s->string = buffer.data();
                 if (v610 && s->update_callback.value != nullptr)
@@ -191,20 +220,20 @@ void HostServices::update_elements(Gauge& g) {
                 else if (!v610 && s->update_callback.element != nullptr)
                     st.value = detail::call_module(callback(g, i), s->update_callback.element, s);
                 const std::size_t room = buffer.size() - guard_bytes;
-                if (std::any_of(buffer.begin() + static_cast<std::ptrdiff_t>(room), buffer.end(),
-                                [](char c) { return c != guard_fill; })) {
+                if (!guard_intact(buffer.data() + room)) {
                     fault(describe(g, i) + ": text written past its buffer of " + std::to_string(room) + " bytes");
                     std::fill(buffer.begin() + static_cast<std::ptrdiff_t>(room), buffer.end(), guard_fill);
                 }
-                const auto end = std::find(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(room), '\0');
-                if (end == buffer.begin() + static_cast<std::ptrdiff_t>(room))
-                    fault(describe(g, i) + ": text not terminated within its buffer");
-                st.text.assign(buffer.begin(), end);
+                const void* zero = std::memchr(buffer.data(), '\0', room);
+                if (zero == nullptr) fault(describe(g, i) + ": text not terminated within its buffer");
+                const std::size_t length = zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - buffer.data()) : room;
+                // Most texts stay the same from frame to frame: copied only when changed.
+                if (!same_text(st.text, buffer.data(), length)) st.text.assign(buffer.data(), length);
                 break;
             }
             case ELEMENT_TYPE_ICON: {
                 auto* icon = reinterpret_cast<ELEMENT_ICON*>(e);
-                refresh_variable(h, icon->source_var);
+                refresh_variable(h, icon->source_var, links[0]);
                 double v = icon->source_var.var_value.n;
                 if (v610 && icon->update_callback.variable != nullptr)
                     v = detail::call_module(callback(g, i), icon->update_callback.variable, &icon->source_var);
@@ -219,8 +248,8 @@ void HostServices::update_elements(Gauge& g) {
             }
             case ELEMENT_TYPE_SLIDER: {
                 auto* s = reinterpret_cast<ELEMENT_SLIDER*>(e);
-                refresh_variable(h, s->source_var_x);
-                refresh_variable(h, s->source_var_y);
+                refresh_variable(h, s->source_var_x, links[0]);
+                refresh_variable(h, s->source_var_y, links[1]);
                 const double x = s->update_x != nullptr ? detail::call_module(callback(g, i, " x"), s->update_x, s) : s->source_var_x.var_value.n;
                 const double y = s->update_y != nullptr ? detail::call_module(callback(g, i, " y"), s->update_y, s) : s->source_var_y.var_value.n;
                 const double scale_x = s->scale_x;
@@ -247,6 +276,7 @@ void HostServices::kill_elements(Gauge& g) {
     g.buffers_->texts.clear();
     g.buffers_->images.clear();
     g.buffers_->frames.clear();
+    g.buffers_->links.clear();
 }
 
 }  // namespace emu

@@ -179,7 +179,7 @@ public:
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
-    static Host* current();
+    static Host* current() { return current_; }
 
     // ---- modules
     // Loads a module file, checks that it is a gauge module, fills its
@@ -206,6 +206,12 @@ public:
     std::uint32_t frame_number() const { return frame_number_; }
     void frames(int count);
     const std::vector<std::unique_ptr<Gauge>>& gauges() const { return gauges_; }
+    // A fresh panel with the same modules loaded, for runs of many short
+    // panel lives (fuzzing): forgets the killed gauges (references to them
+    // go stale), every variable value, the panel windows' states, the event
+    // and service-call logs, the faults and the radio selection. Key effects
+    // and the resource language stay. Throws Error while a gauge lives.
+    void clear_panel();
 
     // ---- variables, by token. Integer values sit in the low 32 bits of
     // the 8-byte value, as the host delivers BCD and code values.
@@ -260,6 +266,7 @@ public:
 
 private:
     friend struct HostServices;
+    static inline Host* current_ = nullptr;  // read by every service call
     std::vector<std::unique_ptr<Module>> modules_;
     std::vector<std::unique_ptr<Gauge>> gauges_;
     std::map<ID32, VAR_VALUE> variables_;

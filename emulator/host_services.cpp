@@ -138,35 +138,16 @@ PANELS HostServices::table = {
     .lookup_var = lookup_var,
 };
 
-Host* HostServices::host() { return Host::current(); }
-
-const ENUM32* HostServices::generate_phase() {
-    Host* h = Host::current();
-    return h != nullptr ? h->generating_ : nullptr;
-}
-
-Gauge* HostServices::gauge(const char* service) {
-    Host* h = Host::current();
-    if (h == nullptr) return nullptr;
-    if (h->driving_ == nullptr) {
-        fault(std::string(service) + " called outside any call of the host into a gauge");
-        return nullptr;
-    }
-    return h->driving_;
+void HostServices::fault_outside(const char* service) {
+    fault(std::string(service) + " called outside any call of the host into a gauge");
 }
 
 void HostServices::fault(const std::string& what) {
     if (Host* h = Host::current()) h->faults_.push_back(what);
 }
 
-void HostServices::log(const char* service, const void* subject, std::int64_t argument) {
-    Host* h = Host::current();
-    if (h != nullptr && h->record_calls_)
-        h->calls_.push_back(ServiceCall{.service = service, .subject = subject, .argument = argument});
-}
-
-bool HostServices::owns_root(const Gauge& g, const ELEMENT_HEADER* root) {
-    return g.buffers_ != nullptr && g.buffers_->installed && g.buffers_->root == root;
+void HostServices::record(Host& h, const char* service, const void* subject, std::int64_t argument) {
+    h.calls_.push_back(ServiceCall{.service = service, .subject = subject, .argument = argument});
 }
 
 void HostServices::set_registered(Gauge& g, bool on) { g.mouse_registered_ = on; }
@@ -190,5 +171,7 @@ void HostServices::refresh_variable(Host& h, MODULE_VAR& var) {
     var.var_old = var.var_value;
     var.var_value = read_variable(h, var.id);
 }
+
+const VAR_VALUE* HostServices::variable_slot(Host& h, ID32 token) { return &h.variables_[token]; }
 
 }  // namespace emu

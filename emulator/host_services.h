@@ -11,7 +11,7 @@
 namespace emu {
 
 struct Module::Resources {
-    std::vector<Bitmap> bitmaps;
+    std::shared_ptr<const std::vector<Bitmap>> bitmaps;  // never null
 };
 
 // What the host owns for one installed gauge, from install to kill.
@@ -21,6 +21,15 @@ struct Gauge::Buffers {
     std::vector<std::vector<char>> texts;       // string elements: buffer plus guard bytes
     std::vector<std::unique_ptr<IMAGE>> images; // static images and sliders
     std::vector<std::vector<const Bitmap*>> frames;  // icons: the bitmap of each frame
+    // Where each element's variables live in the host's store, found once
+    // rather than searched for every frame: links_per_element per element,
+    // in the order of the element's variable records.
+    struct VariableLink {
+        ID32 id = 0;
+        const VAR_VALUE* value = nullptr;
+    };
+    static constexpr std::size_t links_per_element = 3;
+    std::vector<VariableLink> links;
 };
 
 struct HostServices {
@@ -37,13 +46,27 @@ struct HostServices {
 
     // The host and gauge a service call belongs to; null when a service is
     // called outside any host call into the module.
-    static Host* host();
-    static Gauge* gauge(const char* service);
+    // Inline: every service call of every frame goes through them.
+    static Host* host() { return Host::current(); }
+    static Gauge* gauge(const char* service) {
+        Host* h = Host::current();
+        if (h == nullptr) return nullptr;
+        if (h->driving_ == nullptr) fault_outside(service);
+        return h->driving_;
+    }
     // The phase the host handed the generate routine running now; null
     // outside one.
-    static const ENUM32* generate_phase();
+    static const ENUM32* generate_phase() {
+        Host* h = Host::current();
+        return h != nullptr ? h->generating_ : nullptr;
+    }
     static void fault(const std::string& what);
-    static void log(const char* service, const void* subject, std::int64_t argument = 0);
+    static void fault_outside(const char* service);
+    static void log(const char* service, const void* subject, std::int64_t argument = 0) {
+        Host* h = Host::current();
+        if (h != nullptr && h->record_calls_) record(*h, service, subject, argument);
+    }
+    static void record(Host& h, const char* service, const void* subject, std::int64_t argument);
 
     // Element lists (host_elements.cpp).
     static void install_elements(Gauge& g, ELEMENT_HEADER* root, MODULE_HANDLE instance);
@@ -60,11 +83,25 @@ struct HostServices {
     static const MOUSERECT* hit(const Gauge& g, int x, int y, FLAGS32 event_flags, bool want_child);
     static bool send_mouse(Host& h, Gauge& g, int x, int y, FLAGS32 event_flags);
 
-    static bool owns_root(const Gauge& g, const ELEMENT_HEADER* root);
+    static bool owns_root(const Gauge& g, const ELEMENT_HEADER* root) {
+        return g.buffers_ != nullptr && g.buffers_->installed && g.buffers_->root == root;
+    }
     static void set_registered(Gauge& g, bool on);
     static void toggle_window(Host& h, ID32 window_id);
     static void bind_variable(Host& h, MODULE_VAR& var);
     static void refresh_variable(Host& h, MODULE_VAR& var);
+    // The same through a link that remembers where the variable lives; it
+    // follows the record to another token if the module changes its id.
+    static void refresh_variable(Host& h, MODULE_VAR& var, Gauge::Buffers::VariableLink& link) {
+        if (var.id == 0) return;
+        if (link.value == nullptr || link.id != var.id) link = {var.id, variable_slot(h, var.id)};
+        var.var_old = var.var_value;
+        var.var_value = *link.value;
+    }
+    // Where a variable lives in the store. A variable never set reads as
+    // zero either way; its entry is made now so that a link has somewhere
+    // to point (map nodes keep their address).
+    static const VAR_VALUE* variable_slot(Host& h, ID32 token);
 
     // Variables and events (host.cpp).
     static VAR_VALUE read_variable(const Host& h, ID32 token);

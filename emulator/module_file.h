@@ -5,6 +5,7 @@
 // with the real loader and resource functions.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@ struct ModuleFile {
     MODULE_HANDLE handle = nullptr;
     GAUGESLINKAGE* linkage = nullptr;
     IMPORT_TABLE* import_table = nullptr;
-    std::vector<Bitmap> bitmaps;  // every language copy of every bitmap resource
+    // Every language copy of every bitmap resource; shared and never
+    // changed, so that a file loaded again need not be read again.
+    std::shared_ptr<const std::vector<Bitmap>> bitmaps;
 };
 
 // Throws Error, naming the path, when the file is missing, cannot be loaded

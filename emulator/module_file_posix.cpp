@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <tuple>
 
 #include "emulator/module_file.h"
 
@@ -176,6 +178,22 @@ std::string refusal(const std::string& full) {
     return "cannot be loaded as a library: " + why;
 }
 
+// The bitmaps of each file read so far, by the file's identity on disk
+// (device, inode, size, modification time): fuzzing and lifecycle runs load
+// the same files thousands of times, and reading and parsing them again
+// was most of a load's cost. A file rewritten in place is read anew.
+using file_identity = std::tuple<dev_t, ino_t, off_t, time_t, long>;
+std::map<file_identity, std::shared_ptr<const std::vector<Bitmap>>> bitmaps_read;
+
+std::shared_ptr<const std::vector<Bitmap>> bitmaps_of_file(const std::string& path, const struct stat& st) {
+    const file_identity id{st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+    std::shared_ptr<const std::vector<Bitmap>>& known = bitmaps_read[id];
+    if (known == nullptr)
+        known = std::make_shared<const std::vector<Bitmap>>(
+            bitmaps_of(elf_section(read_file(path), ".gauge_resources"), path));
+    return known;
+}
+
 }  // namespace
 
 // The module is opened by its absolute path: dlopen searches the library
@@ -203,7 +221,7 @@ ModuleFile open_module_file(const std::string& path) {
         throw Error(path + ": not a gauge module (it does not export Linkage and ImportTable)");
     }
     try {
-        m.bitmaps = bitmaps_of(elf_section(file, ".gauge_resources"), path);
+        m.bitmaps = bitmaps_of_file(path, st);
     } catch (...) {
         dlclose(handle);
         throw;

@@ -205,7 +205,7 @@ ModuleFile open_module_file(const std::string& path) {
         throw Error(path + ": not a gauge module (it does not export Linkage and ImportTable)");
     }
     try {
-        m.bitmaps = bitmaps_of(module, path);
+        m.bitmaps = std::make_shared<const std::vector<Bitmap>>(bitmaps_of(module, path));
     } catch (...) {
         FreeLibrary(module);
         throw;

@@ -30,9 +30,12 @@ constexpr FLOAT64 times_256 = 256;  // vertical speed and ground elevation arriv
 constexpr FLOAT64 feet_per_metre = 3.281;
 constexpr FLOAT64 knots_per_metre_per_second = 1.94395;
 
-// wsprintfA writes at most 1024 bytes, so this work area holds any text it
-// or a bounded snprintf makes.
-constexpr std::size_t work_area_bytes = 1024;
+// The work area a text is formed in, cleared to zero first. The integer
+// formats take whole numbers only, so wsprintfA writes at most 35
+// characters ("%02d:%02d:%02d" of three ints) and its zero; the fixed-point
+// texts are bounded by the area's size. Small, so clearing it costs a few
+// stores a frame.
+constexpr std::size_t work_area_bytes = 64;
 
 FLOAT64 first_value(const ELEMENT_STRING* e) { return e->source_var[0].var_value.n; }
 FLOAT64 second_value(const ELEMENT_STRING* e) { return e->source_var[1].var_value.n; }

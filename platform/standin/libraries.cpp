@@ -9,12 +9,16 @@
 // library loaded later at the same address; freeing one, or looking up an
 // entry point in one, is recorded as a fault. Every call is logged.
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/standin/parts.h"
 #include "platform/standin/standin_control.h"
@@ -26,6 +30,9 @@ struct Library {
     std::string file;  // as it was opened
     void* dl = nullptr;
     int references = 0;
+    // Entry points looked up so far, found or not: a library's symbols do
+    // not change while it is loaded, and modules ask for theirs every frame.
+    std::vector<std::pair<std::string, FARPROC>> entry_points;
 };
 
 std::string library_dir;
@@ -56,12 +63,34 @@ std::string lower(std::string s) {
 
 std::string key_of(const std::string& name) { return lower(file_part(with_extension(name))); }
 
+// Whether key_of(name) is `key`, worked out without building strings:
+// GetModuleHandleA runs every frame.
+bool has_key(const char* name, const std::string& key) {
+    const char* file = name;
+    for (const char* p = name; *p != '\0'; ++p)
+        if (*p == '/' || *p == '\\') file = p + 1;
+    std::size_t length = std::strlen(file);
+    const char* extension = "";
+    if (length > 0 && file[length - 1] == '.') --length;
+    else if (std::memchr(file, '.', length) == nullptr) extension = default_extension;
+    const std::size_t extension_length = std::strlen(extension);
+    if (key.size() != length + extension_length) return false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (static_cast<char>(std::tolower(static_cast<unsigned char>(file[i]))) != key[i]) return false;
+    return key.compare(length, extension_length, extension) == 0;
+}
+
 // Where LoadLibraryA looks for a name: a path as given, a bare name in the
-// library folder (or, with no folder set, wherever dlopen searches).
-std::string file_of(const std::string& name) {
-    const std::string file = with_extension(name);
-    if (has_path(file) || library_dir.empty()) return file;
-    return library_dir + "/" + file;
+// library folder (or, with no folder set, wherever dlopen searches). Made
+// in one buffer that keeps its room, since a module may look for a missing
+// library every frame; valid until the next call.
+const std::string& file_of(const std::string& name) {
+    static std::string path;
+    path = with_extension(name);
+    if (has_path(path) || library_dir.empty()) return path;
+    path.insert(0, "/");
+    path.insert(0, library_dir);
+    return path;
 }
 
 Library* find(HMODULE module) {
@@ -76,17 +105,21 @@ std::map<std::uintptr_t, Library>::iterator find_by_key(const std::string& key) 
 
 HMODULE handle_of(std::uintptr_t token) { return reinterpret_cast<HMODULE>(token); }
 
-std::string logged_name(LPCSTR name) { return name == nullptr ? "-" : name; }
+std::string_view logged_name(LPCSTR name) { return name == nullptr ? "-" : name; }
 
 }  // namespace
 
 extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
-    standin::log_call("LoadLibraryA " + logged_name(name));
+    standin::log_call("LoadLibraryA", logged_name(name));
     if (name == nullptr || *name == '\0') return nullptr;
     // A bare name whose library is loaded already means that library,
     // whichever folder it came from.
     const auto loaded = has_path(name) ? libraries.end() : find_by_key(key_of(name));
-    const std::string file = loaded != libraries.end() ? loaded->second.file : file_of(name);
+    const std::string& file = loaded != libraries.end() ? loaded->second.file : file_of(name);
+    // A file named by its path that is not there fails without dlopen,
+    // which would search and report through the heap: a module may try a
+    // missing library every frame.
+    if (has_path(file) && access(file.c_str(), F_OK) != 0) return nullptr;
     void* dl = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (dl == nullptr) return nullptr;
     // The same library loaded again (under any of its names) shares its handle.
@@ -105,21 +138,27 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR name) {
 // Only libraries loaded by LoadLibraryA count; the name is matched by file
 // name without regard to case, with the default extension when it has none.
 extern "C" HMODULE WINAPI GetModuleHandleA(LPCSTR name) {
-    standin::log_call("GetModuleHandleA " + logged_name(name));
+    standin::log_call("GetModuleHandleA", logged_name(name));
     if (name == nullptr) return nullptr;
-    const auto it = find_by_key(key_of(name));
+    const auto it =
+        std::find_if(libraries.begin(), libraries.end(), [&](const auto& entry) { return has_key(name, entry.second.key); });
     return it == libraries.end() ? nullptr : handle_of(it->first);
 }
 
 extern "C" FARPROC WINAPI GetProcAddress(HMODULE module, LPCSTR name) {
     // Names below 0x10000 are ordinals, which the stand-in does not export by.
     const auto ordinal = reinterpret_cast<std::uintptr_t>(name);
-    standin::log_call("GetProcAddress " + (ordinal < 0x10000 ? "#" + std::to_string(ordinal) : std::string(name)));
-    const Library* library = find(module);
+    if (ordinal < 0x10000) standin::log_call("GetProcAddress #" + std::to_string(ordinal));
+    else standin::log_call("GetProcAddress", name);
+    Library* library = find(module);
     if (library == nullptr && module != nullptr)
         standin::record_fault("GetProcAddress: a handle that is not a loaded library");
     if (library == nullptr || ordinal < 0x10000) return nullptr;
-    return reinterpret_cast<FARPROC>(dlsym(library->dl, name));
+    for (const auto& [known, address] : library->entry_points)
+        if (known == name) return address;
+    const auto address = reinterpret_cast<FARPROC>(dlsym(library->dl, name));
+    library->entry_points.emplace_back(name, address);
+    return address;
 }
 
 extern "C" BOOL WINAPI FreeLibrary(HMODULE module) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/standin/win32_standin.h"
 
@@ -20,8 +21,11 @@ void reset_failed_results();
 // (the default), rather than cleared.
 bool failures_leave_junk();
 
-// Records one call for call_log(), and a misuse for faults().
-void log_call(const std::string& entry);
+// Records one call for call_log(), and a misuse for faults(). The second
+// form logs "function detail" without building a string, for calls that
+// modules make every frame.
+void log_call(std::string_view entry);
+void log_call(std::string_view function, std::string_view detail);
 void record_fault(const std::string& what);
 
 }  // namespace standin

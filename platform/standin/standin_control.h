@@ -89,7 +89,7 @@ bool library_loaded(const std::string& name);
 //   GetProcAddress <entry-point name, or #<ordinal>>
 //   FreeLibrary
 // Roots are written HKLM and HKCU. Every call is logged, failed ones too;
-// the log holds at least the last 4096 calls and at most twice that.
+// the log holds the last 4096 calls, each line cut at 192 characters.
 std::vector<std::string> call_log();
 void clear_call_log();
 // Called with each line as it is logged, e.g. to place the calls among

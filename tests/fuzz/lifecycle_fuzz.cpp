@@ -3,9 +3,12 @@
 // frames between, clicks on live and dead instances, and the outside world
 // changing under live gauges.
 //
-// Input: one byte of environment, then operations until the input ends.
+// Input: one byte of environment, then up to max_operations operations
+// until the input ends.
 // Anything still live at the end is killed and unloaded; a host fault, a
 // sanitizer report, or anything the modules still hold then is a crash.
+// Modules are really loaded and unloaded here, input after input; the
+// parsed resources of a module file are kept by the emulator in between.
 #include <cstddef>
 #include <cstdint>
 
@@ -15,6 +18,9 @@
 namespace {
 
 constexpr std::size_t max_live_instances = 12;
+// Operations an input may run: room for long lives of many instances,
+// while no input costs more than a few milliseconds.
+constexpr int max_operations = 128;
 
 struct Slot {
     const std::string* path = nullptr;
@@ -24,10 +30,13 @@ struct Slot {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // One host for the whole run, with no module loaded between inputs: each
+    // input loads and unloads what it likes and starts on a fresh panel.
+    static emu::Host host;
     fuzz::Input in(data, size);
     fuzz::set_environment(in);
+    host.clear_panel();
     {
-        emu::Host host;
         host.set_record_service_calls(false);
         std::vector<Slot> slots;
         for (const std::string& path : fuzz::modules_under_test()) slots.push_back({&path, nullptr});
@@ -42,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Instances stay listed after their kill or their module's unload:
         // a kill of a dead instance must do nothing, and only live ones are
         // clicked.
-        while (!in.empty()) {
+        for (int n = 0; n < max_operations && !in.empty(); ++n) {
             const std::uint8_t op = in.byte();
             Slot& slot = slots[in.byte() % slots.size()];
             switch (op % 9) {

@@ -3,6 +3,7 @@
 #include <stb_truetype.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -39,13 +40,23 @@ int TrueTypeFont::advance(int codepoint) const {
     return advance;
 }
 
-TrueTypeFont::Glyph TrueTypeFont::glyph(int codepoint, float scale, float shift_x) const {
-    Glyph g;
+const TrueTypeFont::Glyph& TrueTypeFont::glyph(int codepoint, float scale, float shift_x) const {
+    std::uint32_t scale_bits = 0, shift_bits = 0;
+    std::memcpy(&scale_bits, &scale, sizeof scale_bits);
+    std::memcpy(&shift_bits, &shift_x, sizeof shift_bits);
+    const auto key = std::make_tuple(codepoint, scale_bits, shift_bits);
+    if (const auto known = glyphs_.find(key); known != glyphs_.end()) return known->second;
+    // A bound on what is kept, for a long-running bench drawing many sizes.
+    if (glyphs_.size() >= 8192) glyphs_.clear();
+    Glyph& g = glyphs_[key];
     int x1 = 0, y1 = 0;
     stbtt_GetCodepointBitmapBoxSubpixel(&info_->font, codepoint, scale, scale, shift_x, 0, &g.x0, &g.y0, &x1, &y1);
     g.width = x1 - g.x0;
     g.height = y1 - g.y0;
-    if (g.width <= 0 || g.height <= 0) return Glyph{};
+    if (g.width <= 0 || g.height <= 0) {
+        g = Glyph{};
+        return g;
+    }
     g.coverage.assign(static_cast<std::size_t>(g.width) * static_cast<std::size_t>(g.height), 0);
     stbtt_MakeCodepointBitmapSubpixel(&info_->font, g.coverage.data(), g.width, g.height, g.width, scale, scale,
                                       shift_x, 0, codepoint);

@@ -7,9 +7,11 @@
 // drawn with the built-in 5 by 7 font, after a one-line warning.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace bench {
@@ -29,12 +31,14 @@ public:
     int descent() const { return descent_; }  // font units below it (negative)
     int advance(int codepoint) const;         // font units
     // Coverage (0 to 255) of a glyph at a scale and a horizontal subpixel
-    // shift; box gives its offset from the pen on the baseline.
+    // shift; box gives its offset from the pen on the baseline. Each is
+    // rasterised once and kept: a gauge's texts are drawn again every frame
+    // at the same sizes and places. The reference holds until the next call.
     struct Glyph {
         int x0 = 0, y0 = 0, width = 0, height = 0;
         std::vector<unsigned char> coverage;
     };
-    Glyph glyph(int codepoint, float scale, float shift_x) const;
+    const Glyph& glyph(int codepoint, float scale, float shift_x) const;
 
 private:
     TrueTypeFont() = default;
@@ -43,6 +47,8 @@ private:
     std::vector<unsigned char> data_;
     std::unique_ptr<Info> info_;
     int ascent_ = 0, descent_ = 0;
+    // By codepoint and the bit patterns of scale and shift.
+    mutable std::map<std::tuple<int, std::uint32_t, std::uint32_t>, Glyph> glyphs_;
 };
 
 // The font files the bench looks for for a face, in order of preference.

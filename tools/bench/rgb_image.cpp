@@ -1,5 +1,7 @@
 #include "tools/bench/rgb_image.h"
 
+#include <algorithm>
+
 namespace bench {
 
 Rgb from_colorref(COLOR32 c) {
@@ -41,19 +43,36 @@ void RgbImage::blend(int x, int y, Rgb c, int coverage) {
     set(x, y, Rgb{mix(c.r, under.r), mix(c.g, under.g), mix(c.b, under.b)});
 }
 
+// The rectangle clipped to the picture, row by row: a live panel draws
+// every gauge every frame, so no per-pixel bounds checks or calls.
 void RgbImage::fill(int x, int y, int w, int h, Rgb c) {
-    for (int row = y; row < y + h; ++row)
-        for (int col = x; col < x + w; ++col) set(col, row, c);
+    const long long left = std::max<long long>(x, 0), right = std::min<long long>(static_cast<long long>(x) + w, width_);
+    const long long top = std::max<long long>(y, 0), bottom = std::min<long long>(static_cast<long long>(y) + h, height_);
+    for (long long row = top; row < bottom; ++row) {
+        std::uint8_t* p = bytes_.data() + (static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) +
+                                           static_cast<std::size_t>(left)) * 3;
+        for (long long col = left; col < right; ++col, p += 3) {
+            p[0] = c.r;
+            p[1] = c.g;
+            p[2] = c.b;
+        }
+    }
 }
 
 void RgbImage::draw(const emu::Bitmap& bitmap, int x, int y, int scale, bool transparent_black) {
+    // Each palette index's colour once, and whether it is drawn at all.
+    Rgb colours[256];
+    bool drawn[256];
+    for (int i = 0; i < 256; ++i) {
+        const std::uint32_t colour = static_cast<std::size_t>(i) < bitmap.palette.size() ? bitmap.palette[static_cast<std::size_t>(i)] & 0xFFFFFF : 0;
+        colours[i] = from_palette(colour);
+        drawn[i] = !(transparent_black && colour == 0);
+    }
     for (int row = 0; row < bitmap.height; ++row) {
+        const std::uint8_t* line = bitmap.pixels.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(bitmap.width);
         for (int col = 0; col < bitmap.width; ++col) {
-            const std::uint8_t index =
-                bitmap.pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(bitmap.width) + static_cast<std::size_t>(col)];
-            const std::uint32_t colour = index < bitmap.palette.size() ? bitmap.palette[index] & 0xFFFFFF : 0;
-            if (transparent_black && colour == 0) continue;
-            fill(x + col * scale, y + row * scale, scale, scale, from_palette(colour));
+            const std::uint8_t index = line[col];
+            if (drawn[index]) fill(x + col * scale, y + row * scale, scale, scale, colours[index]);
         }
     }
 }

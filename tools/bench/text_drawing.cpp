@@ -48,7 +48,7 @@ void draw_truetype(RgbImage& image, const TextBox& box, const std::string& text,
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         const int whole = static_cast<int>(std::floor(pen));
-        const TrueTypeFont::Glyph g = font.glyph(c, scale, pen - static_cast<float>(whole));
+        const TrueTypeFont::Glyph& g = font.glyph(c, scale, pen - static_cast<float>(whole));
         for (int row = 0; row < g.height; ++row) {
             for (int col = 0; col < g.width; ++col) {
                 const int x = whole + g.x0 + col;

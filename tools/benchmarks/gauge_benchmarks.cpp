@@ -12,12 +12,19 @@
 //   panel/all                        one frame of every shipped gauge on one panel;
 //                                    frames_per_second is the emulator's
 //                                    headless rate
+//   render/<module>!<gauge>          the bench's picture of the gauge after
+//                                    its last frame, at scale 1 (what the
+//                                    gallery and a live panel draw);
+//                                    frames_per_second is its drawing rate
 // Every benchmark reports allocs_per_iter, the heap allocations of one
 // iteration. See BENCHMARKS.md for the command and the figures.
 //
 // gauge_benchmarks --allocations prints, instead, the allocations per
 // frame, per element callback and per click of every gauge, and exits 1 if
 // any module code (an element callback or a mouse handler) allocates.
+// gauge_benchmarks --frame-allocations exits 1 if any frame of any shipped
+// gauge allocates at all (emulator and stand-in included), in the simulator's
+// whole world, where coristal keeps the outside GaugeSound library.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -29,6 +36,7 @@
 #include "platform/standin/standin_control.h"
 #include "support/panel_survey.h"
 #include "support/simulator_world.h"
+#include "tools/bench/render.h"
 
 namespace {
 
@@ -175,6 +183,18 @@ void bench_mouse(benchmark::State& state, const survey::GaugeRef& ref, std::size
     panel.healthy(state);
 }
 
+void bench_render(benchmark::State& state, const survey::GaugeRef& ref) {
+    Panel panel({ref});
+    const emu::Gauge& g = *panel.gauges.front();
+    bench::FontBook fonts;
+    const std::uint64_t before = counting::allocations();
+    for (auto _ : state) benchmark::DoNotOptimize(bench::render(panel.host, g, 1, fonts));
+    set_allocations(state, before);
+    state.counters["frames_per_second"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    panel.healthy(state);
+}
+
 std::string label(const survey::GaugeRef& ref) { return ref.module_name + "!" + ref.gauge; }
 
 void register_all(const std::vector<survey::GaugeRef>& refs) {
@@ -192,6 +212,8 @@ void register_all(const std::vector<survey::GaugeRef>& refs) {
         const std::size_t areas = survey::mouse_areas(g).size();
         for (std::size_t k = 0; k < areas; ++k)
             benchmark::RegisterBenchmark(("mouse/" + label(ref) + "/" + std::to_string(k)).c_str(), bench_mouse, ref, k);
+        if (g.size().x > 0 && g.size().y > 0)
+            benchmark::RegisterBenchmark(("render/" + label(ref)).c_str(), bench_render, ref);
     }
     // The panel of every shipped gauge (the probe's are the emulator's own).
     std::vector<survey::GaugeRef> shipped;
@@ -248,6 +270,34 @@ int allocation_report(const std::vector<survey::GaugeRef>& refs) {
     return 0;
 }
 
+// Every frame of every shipped gauge, after the first few: nothing on the
+// heap. (The emulator's probe_800 sends a key event for every service id,
+// and the host's event log it fills grows by design.)
+int frame_allocation_check(const std::vector<survey::GaugeRef>& refs) {
+    int allocating = 0;
+    for (const survey::GaugeRef& ref : refs) {
+        if (ref.module_name == "probe") continue;
+        Panel panel({ref});
+        constexpr int frames = 1000;
+        const std::uint64_t at = counting::allocations();
+        panel.host.frames(frames);
+        const std::uint64_t n = counting::allocations() - at;
+        std::printf("%-36s %8llu allocations in %d frames\n", label(ref).c_str(), static_cast<unsigned long long>(n),
+                    frames);
+        if (n > 0) ++allocating;
+        if (!panel.host.faults().empty() || !standin::faults().empty()) {
+            std::printf("%s: a host fault or a Win32 misuse\n", label(ref).c_str());
+            ++allocating;
+        }
+    }
+    if (allocating > 0) {
+        std::printf("%d gauge(s) allocate in their frames\n", allocating);
+        return 1;
+    }
+    std::printf("no frame of any gauge allocates\n");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -257,6 +307,7 @@ int main(int argc, char** argv) {
     for (const survey::GaugeRef& r : survey::gauges_of(files))
         if (r.gauge != "probe_leaky") refs.push_back(r);
     if (argc > 1 && std::strcmp(argv[1], "--allocations") == 0) return allocation_report(refs);
+    if (argc > 1 && std::strcmp(argv[1], "--frame-allocations") == 0) return frame_allocation_check(refs);
     register_all(refs);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
