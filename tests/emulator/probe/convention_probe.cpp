@@ -23,7 +23,7 @@ static FLOAT64 __attribute__((cdecl)) text_cb(ELEMENT_STRING* e) {
     e->string[0] = '\0';
     return 1;
 }
-static FLOAT64 __attribute__((cdecl)) value_cb(FLOAT64 value) { return value; }
+static FLOAT64 __attribute__((cdecl)) value_cb(FLOAT64 value);
 static SINT32 __attribute__((cdecl)) mouse_cb(PIXPOINT*, FLAGS32) { return 0; }
 static void __attribute__((cdecl)) gauge_cb(GAUGEHDR*, SINT32, std::uint32_t) {}
 static void HOSTAPI two_argument_install(MODULE_HANDLE instance, std::uint32_t);
@@ -51,6 +51,12 @@ static FLOAT64 HOSTAPI good_text_cb(ELEMENT_STRING* e) {
 
 PROBE_TEXT(cdecl_text, cdecl_text_header, {.element = reinterpret_cast<FLOAT64(HOSTAPI*)(ELEMENT_STRING*)>(reinterpret_cast<any_function>(text_cb))})
 PROBE_TEXT(cdecl_value, cdecl_value_header, {.value = reinterpret_cast<FLOAT64(HOSTAPI*)(FLOAT64)>(reinterpret_cast<any_function>(value_cb))})
+// A 610 text callback gets no element: it writes its text through the
+// module's own record, whose buffer the host set before the call.
+static FLOAT64 __attribute__((cdecl)) value_cb(FLOAT64 value) {
+    cdecl_value_string.string[0] = '\0';
+    return value;
+}
 PROBE_TEXT(cdecl_mouse, cdecl_mouse_header, {.element = good_text_cb})
 PROBE_TEXT(cdecl_callback, cdecl_callback_header, {.element = good_text_cb})
 PROBE_TEXT(extra_argument, extra_argument_header, {.element = good_text_cb})
