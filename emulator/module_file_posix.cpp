@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "emulator/module_file.h"
@@ -185,8 +186,23 @@ std::string refusal(const std::string& full) {
 using file_identity = std::tuple<dev_t, ino_t, off_t, time_t, long>;
 std::map<file_identity, std::shared_ptr<const std::vector<Bitmap>>> bitmaps_read;
 
+file_identity identity_of(const struct stat& st) {
+    return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
+// The files whose headers passed the check, by the same identity: a file
+// is read whole for the check only the first time it is loaded.
+std::set<file_identity> files_checked;
+
+void check_file_once(const std::string& path, const char* resolved, const struct stat& st) {
+    const file_identity id = identity_of(st);
+    if (files_checked.count(id) != 0) return;
+    check_elf_file(read_file(resolved), path);
+    files_checked.insert(id);
+}
+
 std::shared_ptr<const std::vector<Bitmap>> bitmaps_of_file(const std::string& path, const struct stat& st) {
-    const file_identity id{st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+    const file_identity id = identity_of(st);
     std::shared_ptr<const std::vector<Bitmap>>& known = bitmaps_read[id];
     if (known == nullptr)
         known = std::make_shared<const std::vector<Bitmap>>(
@@ -208,8 +224,7 @@ ModuleFile open_module_file(const std::string& path) {
     if (stat(path.c_str(), &st) != 0) throw Error(path + ": no such file");
     if (!S_ISREG(st.st_mode)) throw Error(path + ": not a file");
     if (realpath(path.c_str(), resolved) == nullptr) throw Error(path + ": no such file");
-    const std::vector<std::uint8_t> file = read_file(resolved);
-    check_elf_file(file, path);
+    check_file_once(path, resolved, st);
     void* handle = dlopen(resolved, RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) throw Error(path + ": not a gauge module (" + refusal(resolved) + ")");
     ModuleFile m;
