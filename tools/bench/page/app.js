@@ -35,9 +35,15 @@ function pointIn(img, event) {
   return { x: Math.min(Math.max(x, 0), width - 1), y: Math.min(Math.max(y, 0), height - 1) };
 }
 
+// One point question at a time; a move made meanwhile is asked next, so
+// the tooltip and cursor end up those of where the pointer stopped.
 let hoverPending = false;
+let hoverNext = null;
 async function hover(section, img, event) {
-  if (hoverPending) return;
+  if (hoverPending) {
+    hoverNext = { section, img, event };
+    return;
+  }
   hoverPending = true;
   const p = pointIn(img, event);
   const tip = document.getElementById('tooltip');
@@ -58,6 +64,9 @@ async function hover(section, img, event) {
     tip.hidden = true;
   } finally {
     hoverPending = false;
+    const next = hoverNext;
+    hoverNext = null;
+    if (next) hover(next.section, next.img, next.event);
   }
 }
 
@@ -94,7 +103,10 @@ function makeFigure(w) {
     send('POST', `/api/mouse?${query({ window: w.section, x: held.p.x, y: held.p.y, action: 'drag' })}`)
       .finally(() => { dragPending = false; });
   });
-  img.addEventListener('mouseleave', () => { document.getElementById('tooltip').hidden = true; });
+  img.addEventListener('mouseleave', () => {
+    hoverNext = null;
+    document.getElementById('tooltip').hidden = true;
+  });
   figure.append(caption, img);
   document.getElementById('stage').append(figure);
   return figure;
