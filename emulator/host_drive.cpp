@@ -57,6 +57,7 @@ Gauge& Host::install(Module& module, const std::string& gauge_name) {
     Gauge& g = *owned;
     g.info_ = info;
     g.module_ = &module;
+    g.binding_ = &module.resources_->bound[info.header];
     gauges_.push_back(std::move(owned));
     Driving driving(driving_, &g);
     GAUGEHDR* h = info.header;

@@ -71,11 +71,29 @@ bool same_text(const std::string& text, const char* buffer, std::size_t length) 
     return true;
 }
 
-// A callback's result as a whole number of pixels or a frame number; a
-// value that is not a number, or beyond any sensible range, counts as 0.
+// Whether the buffer's first `words` words are as they were after the last
+// terminated text.
+bool same_words(const char* buffer, const char* last, std::size_t words) {
+    for (std::size_t k = 0; k < words; ++k) {
+        std::uint64_t a, b;
+        std::memcpy(&a, buffer + k * sizeof a, sizeof a);
+        std::memcpy(&b, last + k * sizeof b, sizeof b);
+        if (a != b) return false;
+    }
+    return true;
+}
+
+// A callback's result as a whole number of pixels or a frame number,
+// rounded half away from zero; a value that is not a number, or beyond any
+// sensible range, counts as 0. Within the limit the truncation and the
+// fraction are exact, so this is lround without the library call.
 int whole(double v, int limit) {
     if (!(std::fabs(v) < static_cast<double>(limit))) return 0;
-    return static_cast<int>(std::lround(v));
+    int n = static_cast<int>(v);
+    const double fraction = v - n;
+    if (fraction >= 0.5) ++n;
+    else if (fraction <= -0.5) --n;
+    return n;
 }
 
 }  // namespace
@@ -105,9 +123,7 @@ void HostServices::install_elements(Gauge& g, ELEMENT_HEADER* root, MODULE_HANDL
         ElementState st;
         st.element = e;
         st.placed = e->position;
-        buffers->texts.emplace_back();
-        buffers->images.emplace_back();
-        buffers->frames.emplace_back();
+        Gauge::Buffers::Element& held = buffers->elements.emplace_back();
 
         const Bitmap* bitmap = nullptr;
         if (e->resource_id != RESOURCE_NONE) {
@@ -118,7 +134,7 @@ void HostServices::install_elements(Gauge& g, ELEMENT_HEADER* root, MODULE_HANDL
         switch (e->element_type) {
             case ELEMENT_TYPE_STATIC_IMAGE:
             case ELEMENT_TYPE_SLIDER:
-                if (bitmap != nullptr) buffers->images[index] = image_of(*bitmap);
+                if (bitmap != nullptr) held.image = image_of(*bitmap);
                 st.bitmap = bitmap;
                 break;
             case ELEMENT_TYPE_ICON: {
@@ -128,7 +144,7 @@ void HostServices::install_elements(Gauge& g, ELEMENT_HEADER* root, MODULE_HANDL
                 std::set<ID32> above;
                 for (const Bitmap& b : all)
                     if (b.id > e->resource_id) above.insert(b.id);
-                auto& frames = buffers->frames[index];
+                auto& frames = held.frames;
                 frames.push_back(bitmap);
                 for (auto it = above.begin(); frames.size() < icon->frame_count && it != above.end(); ++it)
                     frames.push_back(find_bitmap(all, *it, language));
@@ -140,9 +156,10 @@ void HostServices::install_elements(Gauge& g, ELEMENT_HEADER* root, MODULE_HANDL
             case ELEMENT_TYPE_STRING: {
                 const auto* s = reinterpret_cast<ELEMENT_STRING*>(e);
                 if (s->char_count > 4096) return fault(describe(g, index) + ": implausible character count");
-                auto& text = buffers->texts[index];
-                text.assign(s->char_count + 1, text_fill);
-                text.insert(text.end(), guard_bytes, guard_fill);
+                held.room = s->char_count + 1;
+                held.text.assign(held.room, text_fill);
+                held.text.insert(held.text.end(), guard_bytes, guard_fill);
+                held.text.insert(held.text.end(), held.compared_words() * 8, '\0');  // no text seen yet
                 break;
             }
             default:
@@ -157,20 +174,25 @@ void HostServices::install_elements(Gauge& g, ELEMENT_HEADER* root, MODULE_HANDL
             pending.insert(pending.end(), children.rbegin(), children.rend());
         }
     }
-    buffers->links.resize(states.size() * Gauge::Buffers::links_per_element);
     buffers->installed = true;
     g.buffers_ = buffers;
     g.elements_ = std::move(states);
-    g.size_ = g.buffers_->images[0] ? g.buffers_->images[0]->dim : PIXPOINT{0, 0};
+    g.size_ = g.buffers_->elements[0].image ? g.buffers_->elements[0].image->dim : PIXPOINT{0, 0};
+    rebind(g);
+}
+
+void HostServices::rebind(Gauge& g) {
+    if (g.binding_ != nullptr) *g.binding_ = nullptr;
     bind(g);
 }
 
-void HostServices::bind(Gauge& g) {
-    if (g.buffers_ == nullptr) return;
+void HostServices::bind_records(Gauge& g) {
     const bool live = g.buffers_->installed;
+    if (g.binding_ != nullptr) *g.binding_ = live ? &g : nullptr;
     for (std::size_t i = 0; i < g.elements_.size(); ++i) {
         ELEMENT_HEADER* e = g.elements_[i].element;
-        IMAGE* img = live ? g.buffers_->images[i].get() : nullptr;
+        Gauge::Buffers::Element& held = g.buffers_->elements[i];
+        IMAGE* img = live ? held.image.get() : nullptr;
         switch (e->element_type) {
             case ELEMENT_TYPE_STATIC_IMAGE:
                 reinterpret_cast<ELEMENT_STATIC_IMAGE*>(e)->image_data = img;
@@ -179,7 +201,7 @@ void HostServices::bind(Gauge& g) {
                 reinterpret_cast<ELEMENT_SLIDER*>(e)->image_data = img;
                 break;
             case ELEMENT_TYPE_STRING:
-                reinterpret_cast<ELEMENT_STRING*>(e)->string = live ? g.buffers_->texts[i].data() : nullptr;
+                reinterpret_cast<ELEMENT_STRING*>(e)->string = live ? held.text.data() : nullptr;
                 break;
             default:
                 break;
@@ -202,81 +224,113 @@ void HostServices::initialize_elements(Gauge& g) {
     }
 }
 
+
+
+// A text that differs from the buffer's last terminated one: checked for
+// its zero and kept.
+void HostServices::take_new_text(const Gauge& g, std::size_t i, ElementState& st, Gauge::Buffers::Element& held) {
+    const char* buffer = held.text.data();
+    const std::size_t room = held.room;
+    const void* zero = std::memchr(buffer, '\0', room);
+    if (zero == nullptr) {
+        HostServices::fault(describe(g, i) + ": text not terminated within its buffer");
+        held.last_seen = false;
+        if (!same_text(st.text, buffer, room)) st.text.assign(buffer, room);
+        return;
+    }
+    const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(zero) - buffer);
+    if (!same_text(st.text, buffer, length)) st.text.assign(buffer, length);
+    std::memcpy(held.text.data() + room + HostServices::guard_bytes, buffer, held.compared_words() * 8);
+    held.last_seen = true;
+}
+
+void HostServices::repair_guard(const Gauge& g, std::size_t i, Gauge::Buffers::Element& held) {
+    HostServices::fault(describe(g, i) + ": text written past its buffer of " + std::to_string(held.room) + " bytes");
+    std::fill_n(held.text.data() + held.room, HostServices::guard_bytes, HostServices::guard_fill);
+}
+
+inline void HostServices::update_text(Host& h, const Gauge& g, std::size_t i, ElementState& st, Gauge::Buffers::Element& held,
+                                      bool v610) {
+    auto* s = reinterpret_cast<ELEMENT_STRING*>(st.element);
+    refresh_variable(h, s->source_var[0], held.links[0]);
+    refresh_variable(h, s->source_var[1], held.links[1]);
+    refresh_variable(h, s->source_var[2], held.links[2]);
+    char* buffer = held.text.data();
+    s->string = buffer;
+    if (v610) {
+        if (s->update_callback.value != nullptr)
+            st.value = detail::call_module(callback(g, i), s->update_callback.value, s->source_var[0].var_value.n);
+    } else if (s->update_callback.element != nullptr) {
+        st.value = detail::call_module(callback(g, i), s->update_callback.element, s);
+    }
+    if (!guard_intact(buffer + held.room)) repair_guard(g, i, held);
+    // Most texts stay the same from frame to frame: a buffer as it was after
+    // the last terminated text holds that text still.
+    if (held.last_seen && same_words(buffer, buffer + held.room + guard_bytes, held.compared_words())) return;
+    take_new_text(g, i, st, held);
+}
+
+inline void HostServices::update_icon(Host& h, const Gauge& g, std::size_t i, ElementState& st, Gauge::Buffers::Element& held,
+                                      bool v610) {
+    auto* icon = reinterpret_cast<ELEMENT_ICON*>(st.element);
+    refresh_variable(h, icon->source_var, held.links[0]);
+    double v = icon->source_var.var_value.n;
+    if (v610) {
+        if (icon->update_callback.variable != nullptr)
+            v = detail::call_module(callback(g, i), icon->update_callback.variable, &icon->source_var);
+    } else if (icon->update_callback.element != nullptr) {
+        v = detail::call_module(callback(g, i), icon->update_callback.element, icon);
+    }
+    st.value = v;
+    const auto& frames = held.frames;
+    const int last = frames.empty() ? 0 : static_cast<int>(frames.size()) - 1;
+    st.frame = std::clamp(whole(v, 1 << 20), 0, last);
+    st.bitmap = frames.empty() ? nullptr : frames[static_cast<std::size_t>(st.frame)];
+}
+
+void HostServices::update_slider(Host& h, const Gauge& g, std::size_t i, ElementState& st, Gauge::Buffers::Element& held) {
+    ELEMENT_HEADER* e = st.element;
+    auto* s = reinterpret_cast<ELEMENT_SLIDER*>(e);
+    refresh_variable(h, s->source_var_x, held.links[0]);
+    refresh_variable(h, s->source_var_y, held.links[1]);
+    const double x = s->update_x != nullptr ? detail::call_module(callback(g, i, " x"), s->update_x, s) : s->source_var_x.var_value.n;
+    const double y = s->update_y != nullptr ? detail::call_module(callback(g, i, " y"), s->update_y, s) : s->source_var_y.var_value.n;
+    const double scale_x = s->scale_x;
+    const double scale_y = s->scale_y;
+    st.value = y;
+    // The host places a slider at its position plus value times scale.
+    st.placed = PIXPOINT{e->position.x + whole(x * scale_x, 1 << 20), e->position.y + whole(y * scale_y, 1 << 20)};
+}
+
 void HostServices::update_elements(Gauge& g) {
     Host& h = *host();
     const bool v610 = g.info_.header_version == GAUGE_HEADER_VERSION_610;
-    for (std::size_t i = 0; i < g.elements_.size(); ++i) {
-        ElementState& st = g.elements_[i];
-        ELEMENT_HEADER* e = st.element;
-        Gauge::Buffers::VariableLink* links = &g.buffers_->links[i * Gauge::Buffers::links_per_element];
-        switch (e->element_type) {
-            case ELEMENT_TYPE_STRING: {
-                auto* s = reinterpret_cast<ELEMENT_STRING*>(e);
-                for (std::size_t k = 0; k < std::size(s->source_var); ++k) refresh_variable(h, s->source_var[k], links[k]);
-                std::vector<char>& buffer = g.buffers_->texts[i];
-                s->string = buffer.data();
-                if (v610 && s->update_callback.value != nullptr)
-                    st.value = detail::call_module(callback(g, i), s->update_callback.value, s->source_var[0].var_value.n);
-                else if (!v610 && s->update_callback.element != nullptr)
-                    st.value = detail::call_module(callback(g, i), s->update_callback.element, s);
-                const std::size_t room = buffer.size() - guard_bytes;
-                if (!guard_intact(buffer.data() + room)) {
-                    fault(describe(g, i) + ": text written past its buffer of " + std::to_string(room) + " bytes");
-                    std::fill(buffer.begin() + static_cast<std::ptrdiff_t>(room), buffer.end(), guard_fill);
-                }
-                const void* zero = std::memchr(buffer.data(), '\0', room);
-                if (zero == nullptr) fault(describe(g, i) + ": text not terminated within its buffer");
-                const std::size_t length = zero != nullptr ? static_cast<std::size_t>(static_cast<const char*>(zero) - buffer.data()) : room;
-                // Most texts stay the same from frame to frame: copied only when changed.
-                if (!same_text(st.text, buffer.data(), length)) st.text.assign(buffer.data(), length);
-                break;
-            }
-            case ELEMENT_TYPE_ICON: {
-                auto* icon = reinterpret_cast<ELEMENT_ICON*>(e);
-                refresh_variable(h, icon->source_var, links[0]);
-                double v = icon->source_var.var_value.n;
-                if (v610 && icon->update_callback.variable != nullptr)
-                    v = detail::call_module(callback(g, i), icon->update_callback.variable, &icon->source_var);
-                else if (!v610 && icon->update_callback.element != nullptr)
-                    v = detail::call_module(callback(g, i), icon->update_callback.element, icon);
-                st.value = v;
-                const auto& frames = g.buffers_->frames[i];
-                const int last = frames.empty() ? 0 : static_cast<int>(frames.size()) - 1;
-                st.frame = std::clamp(whole(v, 1 << 20), 0, last);
-                st.bitmap = frames.empty() ? nullptr : frames[static_cast<std::size_t>(st.frame)];
-                break;
-            }
-            case ELEMENT_TYPE_SLIDER: {
-                auto* s = reinterpret_cast<ELEMENT_SLIDER*>(e);
-                refresh_variable(h, s->source_var_x, links[0]);
-                refresh_variable(h, s->source_var_y, links[1]);
-                const double x = s->update_x != nullptr ? detail::call_module(callback(g, i, " x"), s->update_x, s) : s->source_var_x.var_value.n;
-                const double y = s->update_y != nullptr ? detail::call_module(callback(g, i, " y"), s->update_y, s) : s->source_var_y.var_value.n;
-                const double scale_x = s->scale_x;
-                const double scale_y = s->scale_y;
-                st.value = y;
-                // The host places a slider at its position plus value times scale.
-                st.placed = PIXPOINT{e->position.x + whole(x * scale_x, 1 << 20),
-                                     e->position.y + whole(y * scale_y, 1 << 20)};
-                break;
-            }
-            default:
-                break;
-        }
+    // While the callbacks run the gauge cannot install or kill its list
+    // (the services refuse), so the element arrays stay where they are.
+    Gauge::Buffers& buffers = *g.buffers_;
+    ElementState* states = g.elements_.data();
+    Gauge::Buffers::Element* held = buffers.elements.data();
+    const std::size_t count = g.elements_.size();
+    buffers.updating = true;
+    for (std::size_t i = 0; i < count; ++i) {
+        const ENUM32 type = states[i].element->element_type;
+        if (type == ELEMENT_TYPE_STRING) update_text(h, g, i, states[i], held[i], v610);
+        else if (type == ELEMENT_TYPE_ICON) update_icon(h, g, i, states[i], held[i], v610);
+        else if (type == ELEMENT_TYPE_SLIDER) update_slider(h, g, i, states[i], held[i]);
     }
+    buffers.updating = false;
 }
 
 void HostServices::plot_elements(Gauge& g) {
-    for (ElementState& st : g.elements_) st.hidden = (st.element->image_flags & IMAGE_HIDDEN) != 0;
+    ElementState* st = g.elements_.data();
+    ElementState* const end = st + g.elements_.size();
+    for (; st != end; ++st) st->hidden = (st->element->image_flags & IMAGE_HIDDEN) != 0;
 }
 
 void HostServices::kill_elements(Gauge& g) {
     g.buffers_->installed = false;
-    bind(g);  // clears the records' text and image fields
-    g.buffers_->texts.clear();
-    g.buffers_->images.clear();
-    g.buffers_->frames.clear();
-    g.buffers_->links.clear();
+    rebind(g);  // clears the records' text and image fields
+    g.buffers_->elements.clear();
 }
 
 }  // namespace emu

@@ -166,6 +166,7 @@ private:
     bool mouse_registered_ = false;
     struct Buffers;
     std::shared_ptr<Buffers> buffers_;
+    Gauge** binding_ = nullptr;  // where the header's records note the gauge they are bound to
 };
 
 // How the host applies a key event to its variables. The emulator ships the

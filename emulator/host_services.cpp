@@ -18,13 +18,40 @@ void HOSTAPI element_list_install(ELEMENT_HEADER* root, MODULE_HANDLE instance) 
     if (Gauge* g = HostServices::gauge("element_list_install")) HostServices::install_elements(*g, root, instance);
 }
 
+// Faults are built out of line, so that the services every frame calls
+// stay small.
+[[gnu::cold, gnu::noinline]] void fault_root(const char* service, const Gauge& g) {
+    HostServices::fault(std::string(service) + ": gauge " + g.name() + " passed a root it has not installed");
+}
+
+[[gnu::cold, gnu::noinline]] void fault_inside_update(const char* service, const Gauge& g) {
+    HostServices::fault(std::string(service) + ": gauge " + g.name() + " called it from inside its own update");
+}
+
+[[gnu::cold, gnu::noinline]] void fault_phase(const Gauge& g, ENUM32 phase, ENUM32 expected) {
+    HostServices::fault("element_list_generate: gauge " + g.name() + " passed phase " + std::to_string(phase) +
+                        ", its generate routine was given " + std::to_string(expected));
+}
+
 // The other element services take the root of the tree the gauge installed.
-Gauge* gauge_of_root(const char* service, ELEMENT_HEADER* root) {
+[[gnu::always_inline]] inline Gauge* gauge_of_root(const char* service, ELEMENT_HEADER* root) {
     HostServices::log(service, root);
     Gauge* g = HostServices::gauge(service);
     if (g == nullptr) return nullptr;
     if (!HostServices::owns_root(*g, root)) {
-        HostServices::fault(std::string(service) + ": gauge " + g->name() + " passed a root it has not installed");
+        fault_root(service, *g);
+        return nullptr;
+    }
+    return g;
+}
+
+// Updating or killing the list from inside one of its own element
+// callbacks would update without end or free what the update is walking:
+// refused.
+[[gnu::always_inline]] inline Gauge* gauge_of_root_outside_update(const char* service, ELEMENT_HEADER* root) {
+    Gauge* g = gauge_of_root(service, root);
+    if (g != nullptr && HostServices::updating(*g)) {
+        fault_inside_update(service, *g);
         return nullptr;
     }
     return g;
@@ -35,18 +62,15 @@ void HOSTAPI element_list_initialize(ELEMENT_HEADER* root) {
 }
 
 void HOSTAPI element_list_update(ELEMENT_HEADER* root) {
-    if (Gauge* g = gauge_of_root("element_list_update", root)) HostServices::update_elements(*g);
+    if (Gauge* g = gauge_of_root_outside_update("element_list_update", root)) HostServices::update_elements(*g);
 }
 
 void HOSTAPI element_list_generate(ELEMENT_HEADER* root, ENUM32 phase) {
     HostServices::log("element_list_generate", root, phase);
     Gauge* g = HostServices::gauge("element_list_generate");
-    if (g != nullptr && !HostServices::owns_root(*g, root))
-        HostServices::fault("element_list_generate: gauge " + g->name() + " passed a root it has not installed");
+    if (g != nullptr && !HostServices::owns_root(*g, root)) fault_root("element_list_generate", *g);
     const ENUM32* expected = g != nullptr ? HostServices::generate_phase() : nullptr;
-    if (expected != nullptr && phase != *expected)
-        HostServices::fault("element_list_generate: gauge " + g->name() + " passed phase " + std::to_string(phase) +
-                            ", its generate routine was given " + std::to_string(*expected));
+    if (expected != nullptr && phase != *expected) fault_phase(*g, phase, *expected);
 }
 
 void HOSTAPI element_list_plot(ELEMENT_HEADER* root) {
@@ -54,7 +78,7 @@ void HOSTAPI element_list_plot(ELEMENT_HEADER* root) {
 }
 
 void HOSTAPI element_list_kill(ELEMENT_HEADER* root) {
-    if (Gauge* g = gauge_of_root("element_list_kill", root)) HostServices::kill_elements(*g);
+    if (Gauge* g = gauge_of_root_outside_update("element_list_kill", root)) HostServices::kill_elements(*g);
 }
 
 void HOSTAPI mouse_list_install(MOUSERECT* list, GAUGEHDR* header, PIXPOINT* size) {

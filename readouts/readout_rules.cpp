@@ -16,10 +16,10 @@
 
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "platform/win32.h"
+#include "readouts/fixed_point.h"
 
 namespace {
 
@@ -82,13 +82,10 @@ void show_whole(ELEMENT_STRING* e, const char* format, int value) {
     show(e, work, wsprintfA(work, format, value));
 }
 
-void show_fixed(ELEMENT_STRING* e, const char* format, FLOAT64 value) {
-    if (!std::isfinite(value)) {
-        show(e, "", -1);
-        return;
-    }
+// "%<width>.<decimals>f": the same text as the C library's, formed here.
+void show_fixed(ELEMENT_STRING* e, int width, int decimals, FLOAT64 value) {
     char work[work_area_bytes] = {};
-    show(e, work, std::snprintf(work, sizeof work, format, value));
+    show(e, work, fixed_point_text(work, sizeof work, value, width, decimals));
 }
 
 // ---------------------------------------------------------------- the rules
@@ -141,7 +138,7 @@ FLOAT64 truncated_airspeed(ELEMENT_STRING* e) {
 
 FLOAT64 ground_speed_in_knots(ELEMENT_STRING* e) {
     const FLOAT64 knots = first_value(e) * knots_per_metre_per_second;
-    show_fixed(e, "%6.1f", knots);
+    show_fixed(e, 6, 1, knots);
     return knots;
 }
 
@@ -161,7 +158,7 @@ FLOAT64 altimeter_setting(ELEMENT_STRING* e) {
     if (metric_units(third_value(e))) {
         show_whole(e, "%5d", truncate(second_value(e)));
     } else {
-        show_fixed(e, "%5.2f", first_value(e));
+        show_fixed(e, 5, 2, first_value(e));
     }
     return first_value(e);
 }
