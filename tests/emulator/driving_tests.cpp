@@ -35,6 +35,31 @@ TEST_F(ProbeTest, ATextWrittenPastItsBufferIsAFault) {
     EXPECT_EQ(g.text(text_element), "xx");
 }
 
+// An element callback that updates or kills its own list would update
+// without end, or free the elements the update is walking: the host
+// refuses, and the gauge goes on.
+TEST_F(ProbeTest, UpdatingOrKillingTheListFromInsideItsUpdateIsRefused) {
+    const struct {
+        double request;
+        const char* fault;
+    } cases[] = {
+        {-1, "element_list_update: gauge probe_text called it from inside its own update"},
+        {-2, "element_list_kill: gauge probe_text called it from inside its own update"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        emu::Gauge& g = host->install(probe, "probe_text");
+        host->set_number(0x9001, c.request);
+        host->frame();
+        EXPECT_THAT(host->take_faults(), ElementsAre(c.fault));
+        host->set_number(0x9001, 3);
+        host->frame();
+        EXPECT_EQ(g.text(text_element), "xxx");
+        host->kill(g);
+        EXPECT_THAT(host->take_faults(), ElementsAre());
+    }
+}
+
 TEST_F(ProbeTest, EachInstallOfAGaugeHasBuffersOfItsOwn) {
     emu::Gauge& first = host->install(probe, "probe_text");
     emu::Gauge& second = host->install(probe, "probe_text");

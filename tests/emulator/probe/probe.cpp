@@ -1,8 +1,10 @@
 // A gauge module made to probe the host emulator: one gauge per way the
 // host drives gauges, each doing what the tests need to observe.
 //   probe_text  (700): writes as many characters as token 0x9001 says, so
-//                      a test can overrun its 4-character buffer; clickable
-//                      areas with an event, a callback and a drag callback.
+//                      a test can overrun its 4-character buffer (-1 and
+//                      -2 update and kill its own element list from inside
+//                      the update instead); clickable areas with an event,
+//                      a callback and a drag callback.
 //   probe_610   (610): an icon of two frames and a formatted text; hands its
 //                      mouse list over from its install routine.
 //   probe_800   (800): reports every service id as key event 0x20000 + id;
@@ -22,6 +24,13 @@ extern GAUGEHDR probe_leaky_header;
 
 static FLOAT64 HOSTAPI probe_text_cb(ELEMENT_STRING* e) {
     const int n = static_cast<int>(e->source_var[0].var_value.n);
+    if (n == -1 || n == -2) {
+        e->string[0] = '\0';
+        ELEMENT_HEADER* root = e->header.gauge_header->elements_list[0];
+        if (n == -1) host_services()->element_list_update(root);
+        else host_services()->element_list_kill(root);
+        return 0;
+    }
     std::memset(e->string, 'x', static_cast<std::size_t>(n));
     e->string[n] = '\0';
     return e->source_var[1].var_value.n * 2;
