@@ -25,6 +25,10 @@ constexpr std::size_t output_cap = 1024;
 // held at it rather than wrapping around.
 constexpr unsigned number_limit = output_cap;
 
+// A conversion letter that needs nothing read before it: not a flag, digit,
+// precision, size or the end of the format.
+inline bool is_plain_type(char c) { return c == 'd' || c == 'X' || c == 'x' || c == 'u' || c == 'i'; }
+
 // Reads a run of decimal digits, held at number_limit.
 unsigned read_number(const char*& p) {
     unsigned n = 0;
@@ -224,24 +228,37 @@ extern "C" int WINAPIV wsprintfA(LPSTR dest, LPCSTR format, ...) {
         bool left = false;
         bool zero = false;
         bool alternate = false;
-        for (;; ++p) {
-            if (*p == '-') left = true;
-            else if (*p == '0') zero = true;
-            else if (*p == '#') alternate = true;
-            else break;
-        }
-        const unsigned width = read_number(p);
+        unsigned width = 0;
         int precision = -1;
-        if (*p == '.') {
-            ++p;
-            precision = static_cast<int>(read_number(p));
-        }
         bool wide64 = false;
-        if (*p == 'l' || *p == 'h') {
-            ++p;
-        } else if (p[0] == 'I' && p[1] == '6' && p[2] == '4') {
-            wide64 = true;
-            p += 3;
+        // The shapes modules write ("%d", "%5d", "%02d", "%04X") are read
+        // at a glance; anything else goes through the whole grammar.
+        if (is_plain_type(p[0])) {
+        } else if (p[0] >= '1' && p[0] <= '9' && is_plain_type(p[1])) {
+            width = static_cast<unsigned>(p[0] - '0');
+            p += 1;
+        } else if (p[0] == '0' && p[1] >= '1' && p[1] <= '9' && is_plain_type(p[2])) {
+            zero = true;
+            width = static_cast<unsigned>(p[1] - '0');
+            p += 2;
+        } else {
+            for (;; ++p) {
+                if (*p == '-') left = true;
+                else if (*p == '0') zero = true;
+                else if (*p == '#') alternate = true;
+                else break;
+            }
+            width = read_number(p);
+            if (*p == '.') {
+                ++p;
+                precision = static_cast<int>(read_number(p));
+            }
+            if (*p == 'l' || *p == 'h') {
+                ++p;
+            } else if (p[0] == 'I' && p[1] == '6' && p[2] == '4') {
+                wide64 = true;
+                p += 3;
+            }
         }
         // A format that ends inside a conversion ends the text there.
         const char type = *p;
