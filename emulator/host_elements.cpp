@@ -224,8 +224,6 @@ void HostServices::initialize_elements(Gauge& g) {
     }
 }
 
-
-
 // A text that differs from the buffer's last terminated one: checked for
 // its zero and kept.
 void HostServices::take_new_text(const Gauge& g, std::size_t i, ElementState& st, Gauge::Buffers::Element& held) {
